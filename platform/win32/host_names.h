@@ -8,9 +8,9 @@
 
 namespace win32 {
 
-// ANSI (code page 1252) name to the host's UTF-8.
+// ANSI name (in the machine's code page) to the host's UTF-8.
 std::string AnsiToHostName(const std::string& ansi);
-// Host UTF-8 name to ANSI; characters the code page lacks become '?'.
+// Host UTF-8 name to ANSI; characters the code page lacks become "?".
 std::string HostNameToAnsi(const std::string& host);
 // Upper case of an ANSI name for comparisons without regard to case.
 std::string UpperName(const std::string& ansi);

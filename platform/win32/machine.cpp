@@ -6,6 +6,7 @@
 #include <mutex>
 #include <random>
 
+#include "win32/codepage.h"
 #include "win32/floppy.h"
 #include "win32/host_names.h"
 #include "win32/short_names.h"
@@ -49,6 +50,12 @@ std::mutex& CurrentMutex() {
 std::unique_ptr<Machine>& CurrentSlot() {
     static std::unique_ptr<Machine> current;
     return current;
+}
+
+// The process takes the ANSI code page of the machine it runs on.
+void UseCodePageOf(const Machine* machine) {
+    const uint32_t page = machine ? machine->Config().codePage : 1252;
+    if (IsValidCodePage(page) && page != CP_UTF8 && page != CP_ACP) SetACP(page);
 }
 }  // namespace
 
@@ -117,13 +124,17 @@ fs::path DefaultMachineFolder() {
 Machine& CurrentMachine() {
     std::lock_guard lock(CurrentMutex());
     auto& current = CurrentSlot();
-    if (!current) current = Machine::OpenOrCreate(DefaultMachineFolder());
+    if (!current) {
+        current = Machine::OpenOrCreate(DefaultMachineFolder());
+        UseCodePageOf(current.get());
+    }
     return *current;
 }
 
 std::unique_ptr<Machine> SwapCurrentMachine(std::unique_ptr<Machine> machine) {
     std::lock_guard lock(CurrentMutex());
     std::swap(CurrentSlot(), machine);
+    UseCodePageOf(CurrentSlot().get());
     return machine;
 }
 

@@ -1,5 +1,7 @@
 #include "win32/machine_config.h"
 
+#include "win32/codepage.h"
+
 #include <charconv>
 #include <fstream>
 #include <map>
@@ -75,6 +77,8 @@ MachineConfig ReadMachineConfig(const std::filesystem::path& folder) {
     config.computerName = entries.Text("ComputerName");
     config.codePage = entries.Number("CodePage");
     if (config.version.platformId > VER_PLATFORM_WIN32_NT) entries.Fail("names an unknown platform");
+    if (!IsValidCodePage(config.codePage) || config.codePage == CP_ACP || config.codePage == CP_UTF8)
+        entries.Fail("names the unsupported code page " + std::to_string(config.codePage));
     if (config.userName.empty()) entries.Fail("has an empty UserName");
     if (config.computerName.empty()) entries.Fail("has an empty ComputerName");
     return config;
