@@ -23,4 +23,27 @@ public:
     // Every class that the class registry or a form declaration names
     // overrides it.
     virtual std::string ClassName() const { return "TObject"; }
+
+    // Runs before the destructor when an object is freed with Free, while
+    // the object is still whole: components tell their owner and the
+    // components that asked for free notification here, so that those see
+    // the complete object. `delete` alone skips it; classes must stay
+    // correct either way.
+    virtual void BeforeDestruction() {}
 };
+
+// Frees `object` (nothing for nullptr): BeforeDestruction, then delete.
+inline void Free(TObject* object) {
+    if (object == nullptr) return;
+    object->BeforeDestruction();
+    delete object;
+}
+
+// Frees `object` and sets the pointer to nullptr first, so that nothing
+// reached during destruction sees a dangling pointer.
+template <class T>
+void FreeAndNil(T*& object) {
+    T* doomed = object;
+    object = nullptr;
+    Free(doomed);
+}
