@@ -30,7 +30,7 @@ std::optional<std::string> StoredShortName(const fs::path& file) {
 
 // The short name an entry of the folder has now, without making one.
 std::optional<std::string> CurrentShortName(const fs::path& dir, const std::string& longName) {
-    if (IsShortName(longName)) return longName;
+    if (IsShortName(longName)) return UpperName(longName);
     return StoredShortName(dir / AnsiToHostName(longName));
 }
 

@@ -4,7 +4,8 @@
 // into "_", the first six characters of the base, "~" and the lowest free
 // number, and the first three characters of the extension ("Program Files"
 // -> "PROGRA~1", "setup.config" -> "SETUP~1.CON"). A name that is already a
-// valid 8.3 name is its own short name.
+// valid 8.3 name is its own short name, upper-cased ("Setup.ini" ->
+// "SETUP.INI") as a FAT directory holds it.
 //
 // A short name is made once and stored with the file (an extended attribute
 // of the host file), so it stays the same across runs and leads back to its
@@ -21,7 +22,7 @@ namespace win32 {
 bool IsShortName(const std::string& name);
 
 // The short name of the entry `longName` (ANSI) of the host folder `dir`:
-// its stored short name, the name itself when it is 8.3, else a new one
+// its stored short name, the upper-cased name when it is 8.3, else a new one
 // unique in `dir`, stored.
 std::string ShortNameOf(const std::filesystem::path& dir, const std::string& longName);
 
