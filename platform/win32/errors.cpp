@@ -70,6 +70,8 @@ const std::map<uint32_t, std::string>& SystemTexts() {
          "corrupted, or the system's memory image of the file is corrupted, or the file could not be "
          "recovered because the alternate copy or log was absent or corrupted."},
         {ERROR_KEY_DELETED, "Illegal operation attempted on a registry key that has been marked for deletion."},
+        {ERROR_CHILD_MUST_BE_VOLATILE,
+         "Cannot create a stable subkey under a volatile parent key."},
         {ERROR_PRIVILEGE_NOT_HELD, "A required privilege is not held by the client."},
         {ERROR_RESOURCE_DATA_NOT_FOUND, "The specified image file did not contain a resource section."},
         {ERROR_RESOURCE_TYPE_NOT_FOUND, "The specified resource type cannot be found in the image file."},

@@ -140,8 +140,9 @@ TEST_F(RegistryTest, ReadOnlyKeysCanBeReadButNotChanged) {
     RegCloseKey(key);
     ASSERT_EQ(RegistrySetKeyReadOnly(HKEY_LOCAL_MACHINE, "SOFTWARE\\Locked", true), ERROR_SUCCESS);
 
-    for (const uint32_t access : {KEY_WRITE, KEY_ALL_ACCESS, KEY_SET_VALUE, KEY_CREATE_SUB_KEY,
-                                  KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY}) {
+    const uint32_t writeAccesses[] = {KEY_WRITE, KEY_ALL_ACCESS, KEY_SET_VALUE, KEY_CREATE_SUB_KEY,
+                                      KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY};
+    for (const uint32_t access : writeAccesses) {
         HKEY denied = 0;
         EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE\\Locked\\Inner", 0, access, &denied), ERROR_ACCESS_DENIED)
             << std::hex << access;

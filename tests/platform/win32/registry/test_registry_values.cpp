@@ -118,12 +118,15 @@ TEST_F(RegistryTest, DefaultValueCallsWorkOnSubKeys) {
 }
 
 TEST_F(RegistryTest, VolatileKeysGoAtRestart) {
+    RegCloseKey(Create(HKEY_LOCAL_MACHINE, "SOFTWARE\\Stays"));
     HKEY key = 0;
     ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE\\Session\\Now", 0, "", REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
                              &key, nullptr),
               ERROR_SUCCESS);
     RegCloseKey(key);
-    RegCloseKey(Create(HKEY_LOCAL_MACHINE, "SOFTWARE\\Stays"));
+    EXPECT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE\\Session\\Stable", 0, "", REG_OPTION_NON_VOLATILE,
+                             KEY_ALL_ACCESS, &key, nullptr),
+              ERROR_CHILD_MUST_BE_VOLATILE);
     CurrentRegistryStore().DeleteVolatileKeys();
     EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE\\Session", 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE\\Stays", 0, KEY_READ, &key), ERROR_SUCCESS);
