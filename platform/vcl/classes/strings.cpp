@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "vcl/classes/filestream.h"
 #include "vcl/classes/stream.h"
 #include "vcl/classes/text_compare.h"
 #include "vcl/system/exception.h"
@@ -282,6 +283,16 @@ void TStrings::LoadFromStream(TStream& stream) {
 void TStrings::SaveToStream(TStream& stream) const {
     const std::string text = Text();
     stream.WriteBuffer(text.data(), static_cast<int32_t>(text.size()));
+}
+
+void TStrings::LoadFromFile(const std::string& fileName) {
+    TFileStream stream(fileName, fmOpenRead | fmShareDenyWrite);
+    LoadFromStream(stream);
+}
+
+void TStrings::SaveToFile(const std::string& fileName) const {
+    TFileStream stream(fileName, fmCreate);
+    SaveToStream(stream);
 }
 
 int TStrings::CompareStrings(const std::string& a, const std::string& b) const {

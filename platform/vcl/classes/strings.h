@@ -76,6 +76,10 @@ public:
     // Replaces the content with the rest of `stream`, taken as Text.
     virtual void LoadFromStream(TStream& stream);
     virtual void SaveToStream(TStream& stream) const;
+    // The same over a file of the machine: read with others allowed to
+    // read, written by creating (or emptying) the file.
+    virtual void LoadFromFile(const std::string& fileName);
+    virtual void SaveToFile(const std::string& fileName) const;
 
     // <0, 0 or >0 as `a` sorts before, with or after `b`.
     virtual int CompareStrings(const std::string& a, const std::string& b) const;

@@ -1,7 +1,7 @@
 #pragma once
-// Text comparisons the Classes unit needs for names and string lists:
-// case-insensitive comparison folds the letters of code page 1252 (so "É"
-// equals "é"), case-sensitive comparison is by byte value.
+// Text comparisons the Classes unit needs for names and string lists, the
+// way the class library makes them: through the machine's locale-aware
+// comparison (win32 CompareString), with or without case.
 
 #include <string>
 

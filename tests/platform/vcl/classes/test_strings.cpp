@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "support/fresh_machine.h"
 #include "vcl/classes/stream.h"
 #include "vcl/system/exception.h"
 
@@ -165,11 +166,11 @@ TEST(StringList, SortedListsKeepOrderAndHandleDuplicates) {
 
 TEST(StringList, SettingSortedSortsAndCaseSensitivityResorts) {
     TStringList list;
-    list.SetCommaText("b,C,a,B");
+    list.SetCommaText("B,c,b,a");
     list.SetSorted(true);
-    EXPECT_EQ(Lines(list), (V{"a", "b", "B", "C"}));
+    EXPECT_EQ(Lines(list), (V{"a", "B", "b", "c"}));  // equal ignoring case: kept in order
     list.SetCaseSensitive(true);
-    EXPECT_EQ(Lines(list), (V{"B", "C", "a", "b"}));
+    EXPECT_EQ(Lines(list), (V{"a", "b", "B", "c"}));  // the locale puts lower case first
 }
 
 TEST(StringList, EditsObjectsAndBadIndexes) {
@@ -248,4 +249,17 @@ TEST(StringList, AssignAddStringsAndStreams) {
     TStringList loaded;
     loaded.LoadFromStream(stream);
     EXPECT_EQ(Lines(loaded), (V{"a", "b"}));
+}
+
+TEST(StringList, FilesOfTheMachine) {
+    testsupport::FreshMachine machine;
+    TStringList list;
+    list.SetText("first\nsecond");
+    list.SaveToFile("C:\\list.txt");
+    EXPECT_EQ(testsupport::ReadHostFile(machine.HostPath("C:\\list.txt")), "first\r\nsecond\r\n");
+    TStringList loaded;
+    loaded.LoadFromFile("c:\\LIST.TXT");
+    EXPECT_EQ(Lines(loaded), (V{"first", "second"}));
+    EXPECT_THROW(loaded.LoadFromFile("C:\\missing.txt"), EFOpenError);
+    EXPECT_EQ(loaded.Count(), 2);  // a failed load keeps the lines
 }
