@@ -110,12 +110,8 @@ int List(const Invocation& call, std::ostream& out) {
     if (call.rest.size() != 1) throw ToolError(kUsage);
     OpenMachine(call.folder);
     const std::string path = Typed(call.rest[0]);
-    const auto resolved = win32::ResolveWindowsPath(path);
+    const auto resolved = win32::ResolveExisting(path);
     if (!resolved) throw ToolError(Failure(path));
-    if (!resolved->exists) {
-        win32::SetLastError(resolved->parentExists ? win32::ERROR_FILE_NOT_FOUND : win32::ERROR_PATH_NOT_FOUND);
-        throw ToolError(Failure(path));
-    }
     const std::string pattern = resolved->isDirectory ? resolved->path.Child("*").Text() : resolved->path.Text();
     win32::WIN32_FIND_DATA data;
     const win32::HANDLE search = win32::FindFirstFile(pattern, data);

@@ -55,12 +55,8 @@ bool CreateDirectory(const std::string& pathName, void* securityAttributes) {
 
 bool RemoveDirectory(const std::string& pathName) {
     MachineLock lock;
-    const auto resolved = ResolveWindowsPath(pathName);
+    const auto resolved = ResolveExisting(pathName);
     if (!resolved) return false;
-    if (!resolved->exists) {
-        SetLastError(resolved->parentExists ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND);
-        return false;
-    }
     if (!resolved->isDirectory) {
         SetLastError(ERROR_DIRECTORY);
         return false;
@@ -81,12 +77,8 @@ bool RemoveDirectory(const std::string& pathName) {
 std::string GetCurrentDirectory() { return CurrentDirectoryPath().Text(); }
 
 bool SetCurrentDirectory(const std::string& pathName) {
-    const auto resolved = ResolveWindowsPath(pathName);
+    const auto resolved = ResolveExisting(pathName);
     if (!resolved) return false;
-    if (!resolved->exists) {
-        SetLastError(resolved->parentExists ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND);
-        return false;
-    }
     if (!resolved->isDirectory) {
         SetLastError(ERROR_DIRECTORY);
         return false;

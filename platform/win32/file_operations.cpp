@@ -26,16 +26,6 @@ bool Fail(uint32_t error) {
     return false;
 }
 
-std::optional<ResolvedPath> ExistingSource(const std::string& fileName) {
-    auto resolved = ResolveWindowsPath(fileName);
-    if (!resolved) return std::nullopt;
-    if (!resolved->exists) {
-        Fail(resolved->parentExists ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND);
-        return std::nullopt;
-    }
-    return resolved;
-}
-
 bool IsReadOnly(const ResolvedPath& path) {
     return !path.isDirectory && (ReadHostAttributes(path.host) & FILE_ATTRIBUTE_READONLY);
 }
@@ -77,7 +67,7 @@ bool CopyContent(const ResolvedPath& source, const std::string& destination, boo
 
 bool DeleteFile(const std::string& fileName) {
     MachineLock lock;
-    const auto file = ExistingSource(fileName);
+    const auto file = ResolveExisting(fileName);
     if (!file) return false;
     if (file->isDirectory || IsReadOnly(*file)) return Fail(ERROR_ACCESS_DENIED);
     if (!RightsAvailable(file->host, kRightDelete)) return Fail(ERROR_SHARING_VIOLATION);
@@ -95,7 +85,7 @@ bool MoveFileEx(const std::string& existingFileName, const std::optional<std::st
         return RecordDelayedMove(existingFileName, newFileName, (flags & MOVEFILE_REPLACE_EXISTING) != 0);
     if (!newFileName) return Fail(ERROR_INVALID_PARAMETER);
     MachineLock lock;
-    const auto source = ExistingSource(existingFileName);
+    const auto source = ResolveExisting(existingFileName);
     if (!source) return false;
     const auto target = ResolveWindowsPath(*newFileName);
     if (!target) return false;
@@ -124,7 +114,7 @@ bool MoveFileEx(const std::string& existingFileName, const std::optional<std::st
 }
 
 bool CopyFile(const std::string& existingFileName, const std::string& newFileName, bool failIfExists) {
-    const auto source = ExistingSource(existingFileName);
+    const auto source = ResolveExisting(existingFileName);
     if (!source) return false;
     if (source->isDirectory) return Fail(ERROR_ACCESS_DENIED);
     const auto target = ResolveWindowsPath(newFileName);

@@ -184,6 +184,16 @@ std::optional<ResolvedPath> ResolveWindowsPath(const std::string& path, bool wil
     return ResolvePath(*parsed);
 }
 
+std::optional<ResolvedPath> ResolveExisting(const std::string& path) {
+    auto resolved = ResolveWindowsPath(path);
+    if (!resolved) return std::nullopt;
+    if (!resolved->exists) {
+        SetLastError(resolved->parentExists ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND);
+        return std::nullopt;
+    }
+    return resolved;
+}
+
 const WindowsPath& CurrentDirectoryPath() {
     auto& current = CurrentSlot();
     if (!current) {

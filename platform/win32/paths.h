@@ -51,6 +51,10 @@ struct ResolvedPath {
 // does not exist (ERROR_PATH_NOT_FOUND).
 std::optional<ResolvedPath> ResolveWindowsPath(const std::string& path, bool wildcards = false);
 std::optional<ResolvedPath> ResolvePath(const WindowsPath& path);
+// ResolveWindowsPath for a path that must exist: nullopt with
+// ERROR_FILE_NOT_FOUND (or ERROR_PATH_NOT_FOUND when its folder is missing)
+// otherwise.
+std::optional<ResolvedPath> ResolveExisting(const std::string& path);
 
 // The process's current directory (initially the host's working directory
 // seen through the machine's drives).

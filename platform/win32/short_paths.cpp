@@ -7,21 +7,9 @@
 
 namespace win32 {
 
-namespace {
-std::optional<ResolvedPath> Existing(const std::string& path) {
-    auto resolved = ResolveWindowsPath(path);
-    if (!resolved) return std::nullopt;
-    if (!resolved->exists) {
-        SetLastError(resolved->parentExists ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND);
-        return std::nullopt;
-    }
-    return resolved;
-}
-}  // namespace
-
 std::string GetShortPathName(const std::string& longPath) {
     MachineLock lock;
-    const auto resolved = Existing(longPath);
+    const auto resolved = ResolveExisting(longPath);
     if (!resolved) return "";
     WindowsPath shortPath{resolved->path.drive, {}};
     auto host = resolved->host;
@@ -37,7 +25,7 @@ std::string GetShortPathName(const std::string& longPath) {
 }
 
 std::string GetLongPathName(const std::string& shortPath) {
-    const auto resolved = Existing(shortPath);
+    const auto resolved = ResolveExisting(shortPath);
     if (!resolved) return "";
     SetLastError(ERROR_SUCCESS);
     return resolved->path.Text();
