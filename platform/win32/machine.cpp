@@ -72,6 +72,9 @@ std::unique_ptr<Machine> Machine::Open(const fs::path& folder) {
 }
 
 std::unique_ptr<Machine> Machine::Create(const fs::path& folder, const MachineConfig& config) {
+    if (config.userName.empty() || config.userName.find_first_of("\\/:*?\"<>|") != std::string::npos ||
+        config.userName == "." || config.userName == "..")
+        throw MachineError("cannot create a machine with the user name \"" + config.userName + "\"");
     if (!IsMissingOrEmpty(folder))
         throw MachineError("cannot create a machine in " + folder.string() + ": the folder is not empty");
     // Build the machine beside its folder and move it into place in one step,

@@ -63,6 +63,16 @@ TEST(Machine, CorruptConfigurationIsAClearErrorAndStaysAsItWas) {
     }
 }
 
+TEST(Machine, RefusesUserNamesThatAreNoFolderNames) {
+    TempDir dir;
+    for (const char* user : {"", "a\\b", "x:y", ".."}) {
+        MachineConfig config;
+        config.userName = user;
+        EXPECT_THROW(Machine::Create(dir / "m", config), MachineError) << user;
+    }
+    EXPECT_FALSE(fs::exists(dir / "m"));
+}
+
 TEST(Machine, MissingFolderIsCreatedOnFirstUse) {
     TempDir dir;
     const auto machine = Machine::OpenOrCreate(dir / "a" / "b");
