@@ -20,7 +20,7 @@ struct WindowsVersion {
     uint32_t major = 5;
     uint32_t minor = 1;
     uint32_t build = 2600;
-    std::string servicePack;  // "Service Pack 2"; empty on 9x
+    std::string servicePack = "Service Pack 2";  // empty on 9x
 
     bool operator==(const WindowsVersion&) const = default;
 };

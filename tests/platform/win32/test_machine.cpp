@@ -76,7 +76,7 @@ TEST(Machine, RefusesUserNamesThatAreNoFolderNames) {
 TEST(Machine, MissingFolderIsCreatedOnFirstUse) {
     TempDir dir;
     const auto machine = Machine::OpenOrCreate(dir / "a" / "b");
-    EXPECT_EQ(WindowsVersionName(machine->Config().version), "XP");
+    EXPECT_EQ(machine->Config().version, *WindowsVersionPreset("XP"));
     EXPECT_EQ(machine->Config().codePage, 1252u);
     EXPECT_TRUE(fs::exists(dir / "a" / "b" / "machine.ini"));
 }
