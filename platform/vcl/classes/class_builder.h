@@ -67,9 +67,7 @@ public:
     // `names` of the element enumeration; the getter returns a TSet.
     template <class G, class S, class D = TSet<int>>
     TClassBuilder& Set(std::string name, std::initializer_list<const char*> names, G get, S set, D def = {}) {
-        TPropertyInfo p;
-        p.Name = std::move(name);
-        p.Kind = TPropertyKind::Set;
+        TPropertyInfo p = Named(std::move(name), TPropertyKind::Set);
         p.EnumNames.assign(names.begin(), names.end());
         p.Default = static_cast<int64_t>(def.Bits());
         p.GetOrdinal = [get](TObject& o) { return static_cast<int64_t>(std::invoke(get, Self(o)).Bits()); };
@@ -98,9 +96,7 @@ public:
     // A reference to a component of class R (or derived), nil by default.
     template <class R, class G, class S>
     TClassBuilder& Component(std::string name, G get, S set) {
-        TPropertyInfo p;
-        p.Name = std::move(name);
-        p.Kind = TPropertyKind::Component;
+        TPropertyInfo p = Named(std::move(name), TPropertyKind::Component);
         p.ObjectType = typeid(R);
         p.GetObject = [get](TObject& o) -> TObject* { return std::invoke(get, Self(o)); };
         p.SetObject = [set](TObject& o, TObject* v) { std::invoke(set, Self(o), dynamic_cast<R*>(v)); };
@@ -110,9 +106,7 @@ public:
     // An event of type E (a TMethod), unassigned by default.
     template <class E, class G, class S>
     TClassBuilder& Event(std::string name, G get, S set) {
-        TPropertyInfo p;
-        p.Name = std::move(name);
-        p.Kind = TPropertyKind::Event;
+        TPropertyInfo p = Named(std::move(name), TPropertyKind::Event);
         p.EventType = typeid(E);
         p.GetMethodName = [get](TObject& o) { return E(std::invoke(get, Self(o))).MethodName(); };
         p.SetEvent = [set](TObject& o, const std::any& v) {
@@ -158,6 +152,12 @@ public:
 
 private:
     static T& Self(TObject& o) { return dynamic_cast<T&>(o); }
+    static TPropertyInfo Named(std::string name, TPropertyKind kind) {
+        TPropertyInfo p;
+        p.Name = std::move(name);
+        p.Kind = kind;
+        return p;
+    }
 
     TClassBuilder& Add(TPropertyInfo p) {
         info_.AddProperty(std::move(p));
@@ -165,9 +165,7 @@ private:
     }
     template <class G, class S>
     static TPropertyInfo Ordinal(std::string name, TPropertyKind kind, G get, S set, int64_t def) {
-        TPropertyInfo p;
-        p.Name = std::move(name);
-        p.Kind = kind;
+        TPropertyInfo p = Named(std::move(name), kind);
         p.Default = def;
         p.GetOrdinal = [get](TObject& o) {
             const auto v = std::invoke(get, Self(o));
@@ -184,9 +182,7 @@ private:
     }
     template <class G, class S>
     static TPropertyInfo Floating(std::string name, TPropertyKind kind, G get, S set, double def) {
-        TPropertyInfo p;
-        p.Name = std::move(name);
-        p.Kind = kind;
+        TPropertyInfo p = Named(std::move(name), kind);
         p.Default = def;
         p.GetFloat = [get](TObject& o) { return static_cast<double>(std::invoke(get, Self(o))); };
         p.SetFloat = [set](TObject& o, double v) { std::invoke(set, Self(o), v); };
@@ -194,9 +190,7 @@ private:
     }
     template <class G, class S>
     static TPropertyInfo Text(std::string name, TPropertyKind kind, G get, S set, std::string def) {
-        TPropertyInfo p;
-        p.Name = std::move(name);
-        p.Kind = kind;
+        TPropertyInfo p = Named(std::move(name), kind);
         p.Default = std::move(def);
         p.GetString = [get](TObject& o) { return std::string(std::invoke(get, Self(o))); };
         p.SetString = [set](TObject& o, const std::string& v) { std::invoke(set, Self(o), v); };
@@ -204,9 +198,7 @@ private:
     }
     template <class G>
     static TPropertyInfo Owned(std::string name, TPropertyKind kind, G get) {
-        TPropertyInfo p;
-        p.Name = std::move(name);
-        p.Kind = kind;
+        TPropertyInfo p = Named(std::move(name), kind);
         p.GetObject = [get](TObject& o) -> TObject* { return std::invoke(get, Self(o)); };
         return p;
     }
