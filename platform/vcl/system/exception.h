@@ -74,3 +74,10 @@ class EComponentError : public Exception {
 public:
     using Exception::Exception;
 };
+
+// An invalid floating-point operation: a value that is not a number or
+// does not fit the integer it is converted to.
+class EInvalidOp : public Exception {
+public:
+    EInvalidOp() : Exception("Invalid floating point operation") {}
+};

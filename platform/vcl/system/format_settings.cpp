@@ -1,0 +1,3 @@
+#include "vcl/system/format_settings.h"
+
+TFormatSettings FormatSettings;
