@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "win32/codepage.h"
@@ -95,16 +96,21 @@ void AppendTree(std::string& out, RegistryStore& store, int64_t key, const std::
 
 // ---- Import ---------------------------------------------------------------
 
+// Little-endian UTF-16 bytes as text; an odd last byte is left out.
+std::u16string Utf16FromLeBytes(std::string_view bytes) {
+    std::u16string text;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    }
+    return text;
+}
+
 [[noreturn]] void Fail(int line, const std::string& message) { throw RegistryFileError(line, message); }
 
 // The file's text as ANSI bytes, whatever encoding it was saved in.
 std::string DecodeFile(const std::string& bytes) {
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE) {
-        std::u16string text;
-        for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
-            text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
-        }
-        return WideCharToMultiByte(CP_ACP, text);
+        return WideCharToMultiByte(CP_ACP, Utf16FromLeBytes(std::string_view(bytes).substr(2)));
     }
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return Utf8ToAnsi(bytes.substr(3));
     return bytes;
@@ -193,11 +199,7 @@ std::string ParseHexBytes(const std::string& list, int line) {
 
 std::string AnsiFromUtf16Le(const std::string& bytes, int line) {
     if (bytes.size() % 2 != 0) Fail(line, "the text data has an odd number of bytes");
-    std::u16string text;
-    for (size_t i = 0; i < bytes.size(); i += 2) {
-        text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
-    }
-    return WideCharToMultiByte(CP_ACP, text);
+    return WideCharToMultiByte(CP_ACP, Utf16FromLeBytes(bytes));
 }
 
 // The value of a line's data part (after "="); nothing for "-".
