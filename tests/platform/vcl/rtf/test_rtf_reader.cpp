@@ -5,6 +5,7 @@
 #include "support/temp_dir.h"
 #include "support_rich_text.h"
 #include "vcl/rtf/rtf_reader.h"
+#include "win32/codepage.h"
 
 using namespace richtest;
 
@@ -171,4 +172,13 @@ TEST(RtfReader, DeepNestingIsSkippedNotFollowed) {
     std::string rtf = "{\\rtf1 start";
     rtf += std::string(5000, '{') + "deep" + std::string(5000, '}') + " end}";
     EXPECT_EQ(ReadRtf(rtf).Text(), "start end");
+}
+
+TEST(RtfReader, UnicodeCharactersBecomeBytesOfTheMachineCodePage) {
+    struct CodePage {
+        uint32_t previous = win32::GetACP();
+        CodePage() { win32::SetACP(1251); }
+        ~CodePage() { win32::SetACP(previous); }
+    } cyrillic;
+    EXPECT_EQ(ReadRtf(Rtf("\\u1078?\\u233?")).Text(), "\xe6?");  // zhe is 0xE6 in 1251; e-acute is not there
 }

@@ -6,6 +6,7 @@
 #include "support/temp_dir.h"
 #include "support_rich_text.h"
 #include "vcl/rtf/rtf_writer.h"
+#include "win32/codepage.h"
 
 using namespace richtest;
 
@@ -112,4 +113,13 @@ TEST(RtfWriter, UnrtfReadsTheSameText) {
     for (const WriterCase& c : WriterCases()) {
         EXPECT_EQ(Squeezed(TextSeenByUnrtf(c.rtf)), Squeezed(c.document.Text())) << c.what;
     }
+}
+
+TEST(RtfWriter, HeaderNamesTheMachineCodePage) {
+    struct CodePage {
+        uint32_t previous = win32::GetACP();
+        CodePage() { win32::SetACP(1250); }
+        ~CodePage() { win32::SetACP(previous); }
+    } centralEuropean;
+    EXPECT_EQ(WriteRtfLines(TRichDocument{})[0].substr(0, 41), "{\\rtf1\\ansi\\ansicpg1250\\deff0\\deflang1033");
 }
