@@ -1,0 +1,12 @@
+#pragma once
+// Host paths at the edge of the class library (file dialogs, the
+// program's own file): the programs see Windows paths, the host has its own
+// ("/home/ann/x.qpx" is "Z:\home\ann\x.qpx").
+
+#include <string>
+
+// Host path (UTF-8) to the Windows path (ANSI) the programs see.
+std::string WindowsPathOfHost(const std::string& hostPath);
+// A Windows path to the host path the dialog starts in; empty when it names
+// nothing on the host.
+std::string HostPathOfWindows(const std::string& windowsPath);
