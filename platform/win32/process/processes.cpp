@@ -169,7 +169,10 @@ std::shared_ptr<ProcessState> StartHostProgram(const Program& program, const std
 std::shared_ptr<ProcessState> RunBatch(const Program& program, const std::vector<std::string>& args,
                                        const WindowsPath& directory) {
     std::optional<WindowsPath> previous = SwapCurrentDirectoryPath(directory);
-    const BatchRun run = RunBatchFile(program.path, args);
+    // The prompt gives a batch file its arguments with their quotes.
+    std::vector<std::string> quoted;
+    for (const std::string& arg : args) quoted.push_back(QuoteCommandLineWord(arg));
+    const BatchRun run = RunBatchFile(program.path, quoted);
     SwapCurrentDirectoryPath(std::move(previous));
     for (const std::string& line : run.output) std::printf("%s\n", AnsiToUtf8(line).c_str());
     for (const std::string& error : run.errors) std::fprintf(stderr, "%s\n", AnsiToUtf8(error).c_str());

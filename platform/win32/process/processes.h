@@ -10,7 +10,8 @@
 // The show state of the start-up record reaches it through GetStartupInfo.
 //
 // A batch file runs to its end inside CreateProcess through the batch
-// interpreter, in its own current directory (the caller's is kept): the
+// interpreter, in its own current directory (the caller's is kept), with
+// its arguments quoted again where they hold blanks, as %1 sees them: the
 // process handle returned has already ended with the batch's exit code.
 // The batch's output goes to the host's standard output, its failed lines
 // to standard error.
