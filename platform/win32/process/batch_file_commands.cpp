@@ -162,6 +162,15 @@ BatchCommandResult TransferCommand(const std::vector<std::string>& args, Transfe
 
 bool PathExists(const std::string& path) { return !Matches(path).empty(); }
 
+bool CreateDirectoryTree(const std::string& fullPath) {
+    // Parents first, from the first missing one down.
+    for (size_t pos = fullPath.find('\\', 3);; pos = fullPath.find('\\', pos + 1)) {
+        const std::string prefix = pos == std::string::npos ? fullPath : fullPath.substr(0, pos);
+        if (GetFileAttributes(prefix) == INVALID_FILE_ATTRIBUTES && !CreateDirectory(prefix, nullptr)) return false;
+        if (pos == std::string::npos) return true;
+    }
+}
+
 BatchCommandResult EraseCommand(const std::vector<std::string>& args) {
     BatchCommandResult result;
     const Arguments split = SplitArguments(args);
@@ -215,15 +224,7 @@ BatchCommandResult MakeDirectoryCommand(const std::vector<std::string>& args) {
         Fail(result, "A subdirectory or file " + split.names[0] + " already exists.");
         return result;
     }
-    // Parents first, from the first missing one down.
-    for (size_t pos = full.find('\\', 3);; pos = full.find('\\', pos + 1)) {
-        const std::string prefix = pos == std::string::npos ? full : full.substr(0, pos);
-        if (GetFileAttributes(prefix) == INVALID_FILE_ATTRIBUTES && !CreateDirectory(prefix, nullptr)) {
-            FailWithLastError(result);
-            return result;
-        }
-        if (pos == std::string::npos) break;
-    }
+    if (!CreateDirectoryTree(full)) FailWithLastError(result);
     return result;
 }
 

@@ -32,6 +32,9 @@ BatchCommandResult MakeDirectoryCommand(const std::vector<std::string>& args);
 // RD/RMDIR [/S] [/Q] name: removes an empty folder, with /S the whole tree.
 BatchCommandResult RemoveDirectoryCommand(const std::vector<std::string>& args);
 
+// Makes a folder with its missing parents; false with the last error.
+bool CreateDirectoryTree(const std::string& fullPath);
+
 // Whether the text names an existing file or folder (wildcards allowed in
 // the last name): the test of IF EXIST.
 bool PathExists(const std::string& path);

@@ -17,17 +17,6 @@ namespace win32 {
 
 namespace {
 
-std::string LastName(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/:");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string UpperExtension(const std::string& path) {
-    const std::string name = LastName(path);
-    const size_t dot = name.rfind('.');
-    return dot == std::string::npos ? std::string() : UpperName(name.substr(dot));
-}
-
 bool HasFolder(const std::string& name) { return name.find_first_of("\\/:") != std::string::npos; }
 
 std::string ReadMagic(const std::string& fullPath) {
@@ -44,7 +33,7 @@ std::string ReadMagic(const std::string& fullPath) {
 // The candidates a name stands for: with ".exe" added when it has no
 // extension, then as it is.
 std::vector<std::string> NameForms(const std::string& name) {
-    if (!UpperExtension(name).empty()) return {name};
+    if (!UpperFileExtension(name).empty()) return {name};
     return {name + ".exe", name};
 }
 
@@ -84,6 +73,13 @@ std::optional<Program> SearchName(const std::string& name) {
 
 }  // namespace
 
+std::string UpperFileExtension(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/:");
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos ? std::string() : UpperName(name.substr(dot));
+}
+
 std::optional<Program> IdentifyProgram(const std::string& fullPath) {
     const uint32_t attributes = GetFileAttributes(fullPath);
     if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
@@ -95,7 +91,7 @@ std::optional<Program> IdentifyProgram(const std::string& fullPath) {
     if (!host) return std::nullopt;
     Program program{GetLongPathName(fullPath), *host, ProgramKind::Host};
     if (program.path.empty()) program.path = fullPath;
-    const std::string extension = UpperExtension(fullPath);
+    const std::string extension = UpperFileExtension(fullPath);
     if (extension == ".BAT" || extension == ".CMD") {
         program.kind = ProgramKind::Batch;
         return program;

@@ -35,6 +35,10 @@ struct Program {
 // ERROR_ACCESS_DENIED, ERROR_INVALID_PARAMETER for no program at all).
 std::optional<Program> FindProgram(const std::string& applicationName, const std::string& commandLine);
 
+// The extension of the last name of a path, upper-cased with its dot
+// (".EXE"); empty when it has none.
+std::string UpperFileExtension(const std::string& path);
+
 // The kind of the existing file `fullPath`; nullopt with the last error.
 std::optional<Program> IdentifyProgram(const std::string& fullPath);
 

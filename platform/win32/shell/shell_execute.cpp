@@ -16,13 +16,6 @@ namespace {
 
 constexpr intptr_t kStarted = 42;  // any value above 32 means success
 
-std::string UpperExtension(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/:");
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const size_t dot = name.rfind('.');
-    return dot == std::string::npos ? std::string() : UpperName(name.substr(dot));
-}
-
 bool IsProgramExtension(const std::string& ext) {
     return ext.empty() || ext == ".EXE" || ext == ".COM" || ext == ".BAT" || ext == ".CMD";
 }
@@ -101,7 +94,7 @@ intptr_t ShellExecute(void* /*hwnd*/, const std::string& operation, const std::s
     const std::string full = GetFullPathName(file);
     if (full.empty()) return SE_ERR_FNF;
     const uint32_t attributes = GetFileAttributes(full);
-    const std::string ext = UpperExtension(full);
+    const std::string ext = UpperFileExtension(full);
 
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const uint32_t missing = GetLastError();

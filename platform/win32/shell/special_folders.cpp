@@ -6,6 +6,7 @@
 #include "win32/attributes.h"
 #include "win32/directories.h"
 #include "win32/machine.h"
+#include "win32/process/batch_file_commands.h"
 
 namespace win32 {
 
@@ -65,14 +66,6 @@ Folder FindFolder(int32_t csidl) {
     }
 }
 
-bool MakeFolders(const std::string& path) {
-    for (size_t pos = path.find('\\', 3);; pos = path.find('\\', pos + 1)) {
-        const std::string prefix = pos == std::string::npos ? path : path.substr(0, pos);
-        if (GetFileAttributes(prefix) == INVALID_FILE_ATTRIBUTES && !CreateDirectory(prefix, nullptr)) return false;
-        if (pos == std::string::npos) return true;
-    }
-}
-
 }  // namespace
 
 void* CoTaskMemAlloc(size_t size) { return std::malloc(size); }
@@ -106,7 +99,7 @@ bool SHGetSpecialFolderPath(void* hwndOwner, std::string& path, int32_t csidl, b
     if (FAILED(SHGetSpecialFolderLocation(hwndOwner, csidl, &list))) return false;
     const bool ok = SHGetPathFromIDList(list, path);
     CoTaskMemFree(list);
-    if (ok && (create || (csidl & CSIDL_FLAG_CREATE)) && !MakeFolders(path)) {
+    if (ok && (create || (csidl & CSIDL_FLAG_CREATE)) && !CreateDirectoryTree(path)) {
         path.clear();
         return false;
     }
