@@ -600,6 +600,7 @@ void TQrvlCompress::CopyPlainFile(const std::string& source, const std::string& 
                                      : "Cannot open the file %s",
                                 {source});
         stats_.FileSize = static_cast<int32_t>(source_->Size());
+        if (!extractDirectory_.empty()) ForceDirectories(extractDirectory_);
         try {
             dest_ = OpenStream(destination, fmCreate);
         } catch (const EStreamError&) {
