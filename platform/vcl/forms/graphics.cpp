@@ -70,6 +70,15 @@ bool IdentToColor(const std::string& text, TColor& color) {
     return true;
 }
 
+const std::vector<std::pair<std::string, int32_t>>& ColorIdents() {
+    static const std::vector<std::pair<std::string, int32_t>> idents = [] {
+        std::vector<std::pair<std::string, int32_t>> list;
+        for (const auto& named : kNamedColors) list.emplace_back(named.name, named.color);
+        return list;
+    }();
+    return idents;
+}
+
 std::string ColorToString(TColor color) {
     for (const auto& named : kNamedColors) {
         if (named.color == color) return named.name;

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "vcl/classes/events.h"
 #include "vcl/classes/persistent.h"
@@ -55,6 +57,8 @@ int32_t ColorToRGB(TColor color);
 // The colour of a colour name ("clRed") or a number ("$00FF8000", "255");
 // false for anything else.
 bool IdentToColor(const std::string& text, TColor& color);
+// The colour names with their values, for declarations ("Color = clBtnFace").
+const std::vector<std::pair<std::string, int32_t>>& ColorIdents();
 // "clRed" for a named colour, else "$00BBGGRR".
 std::string ColorToString(TColor color);
 
