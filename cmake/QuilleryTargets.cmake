@@ -46,6 +46,7 @@ function(quillery_tests)
     target_compile_definitions(${target} PRIVATE
       QUILLERY_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
       QUILLERY_BINARY_DIR="${PROJECT_BINARY_DIR}")
-    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
+      PROPERTIES TIMEOUT 300 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   endforeach()
 endfunction()

@@ -1,7 +1,6 @@
 #include "win32/delayed_moves.h"
 
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 
 #include "win32/directories.h"
 #include "win32/errors.h"
@@ -10,52 +9,57 @@
 #include "win32/machine_lock.h"
 #include "win32/paths.h"
 #include "win32/profile_text.h"
+#include "win32/registry/registry.h"
 #include "win32/short_paths.h"
 
 namespace win32 {
 
-namespace fs = std::filesystem;
-
 namespace {
-constexpr const char* kNote =
-    "; PendingFileRenameOperations of HKLM\\SYSTEM\\CurrentControlSet\\Control\\Session Manager, kept here until "
-    "the registry holds it";
+constexpr const char* kSessionManager = "SYSTEM\\CurrentControlSet\\Control\\Session Manager";
+constexpr const char* kPendingValue = "PendingFileRenameOperations";
 constexpr const char* kObjectPrefix = "\\??\\";
 
-fs::path ListFile() { return CurrentMachine().Folder() / kPendingRenamesFile; }
-
+// The list's strings, read by the value's length: a deletion's empty
+// target makes a double zero inside the list, so the usual end mark of a
+// multi-string cannot be trusted.
 std::vector<std::string> ReadStrings() {
-    std::ifstream in(ListFile(), std::ios::binary);
     std::vector<std::string> strings;
-    std::string line;
-    bool first = true;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (first && line.rfind(";", 0) == 0) {
-            first = false;
-            continue;
-        }
-        first = false;
-        strings.push_back(line);
+    HKEY key = 0;
+    if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return strings;
+    uint32_t size = 0;
+    std::string data;
+    if (RegQueryValueEx(key, kPendingValue, nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS && size > 0) {
+        data.resize(size);
+        if (RegQueryValueEx(key, kPendingValue, nullptr, nullptr, reinterpret_cast<uint8_t*>(data.data()), &size) !=
+            ERROR_SUCCESS)
+            data.clear();
+        data.resize(size);
+    }
+    RegCloseKey(key);
+    if (!data.empty() && data.back() == '\0') data.pop_back();  // the list's end mark
+    size_t start = 0;
+    while (start < data.size()) {
+        const size_t end = std::min(data.find('\0', start), data.size());
+        strings.push_back(data.substr(start, end - start));
+        start = end + 1;
     }
     return strings;
 }
 
 bool WriteStrings(const std::vector<std::string>& strings) {
-    const fs::path temporary = ListFile().string() + ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << kNote << "\r\n";
-        for (const std::string& s : strings) out << s << "\r\n";
-        if (!out.flush()) {
-            SetLastError(ERROR_WRITE_FAULT);
-            return false;
-        }
+    HKEY key = 0;
+    LONG rc = RegCreateKeyEx(HKEY_LOCAL_MACHINE, kSessionManager, 0, "", REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
+                             &key, nullptr);
+    if (rc == ERROR_SUCCESS) {
+        std::string data;
+        for (const std::string& s : strings) data += s + '\0';
+        data += '\0';
+        rc = RegSetValueEx(key, kPendingValue, 0, REG_MULTI_SZ, reinterpret_cast<const uint8_t*>(data.data()),
+                           static_cast<uint32_t>(data.size()));
+        RegCloseKey(key);
     }
-    std::error_code error;
-    fs::rename(temporary, ListFile(), error);
-    if (error) {
-        SetLastError(ERROR_WRITE_FAULT);
+    if (rc != ERROR_SUCCESS) {
+        SetLastError(static_cast<uint32_t>(rc));
         return false;
     }
     return true;
@@ -123,8 +127,10 @@ std::vector<PendingMove> PendingFileRenameOperations() {
 
 void ClearPendingFileRenameOperations() {
     MachineLock lock;
-    std::error_code error;
-    fs::remove(ListFile(), error);
+    HKEY key = 0;
+    if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    RegDeleteValue(key, kPendingValue);
+    RegCloseKey(key);
 }
 
 }  // namespace win32

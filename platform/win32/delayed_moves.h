@@ -1,11 +1,10 @@
 #pragma once
 // Moves and deletions delayed until the next start of Windows, recorded the
 // way each Windows family records them:
-// - NT family: the PendingFileRenameOperations list (pairs of "\??\" paths;
-//   the second empty for a deletion, prefixed with "!" for a replacement).
-//   Until the machine's registry holds it, the list is kept in the file
-//   "PendingFileRenameOperations.txt" of the machine folder, one string a
-//   line after a note line.
+// - NT family: the multi-string value PendingFileRenameOperations of
+//   HKLM\SYSTEM\CurrentControlSet\Control\Session Manager (pairs of "\??\"
+//   paths; the second empty for a deletion, prefixed with "!" for a
+//   replacement).
 // - 9x family: the [Rename] section of WININIT.INI in the Windows
 //   directory, "destination=source" with short (8.3) paths, "NUL=source" for
 //   a deletion.
@@ -15,8 +14,6 @@
 #include <vector>
 
 namespace win32 {
-
-inline constexpr const char* kPendingRenamesFile = "PendingFileRenameOperations.txt";
 
 struct PendingMove {
     std::string source;       // full Windows path

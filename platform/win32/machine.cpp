@@ -9,6 +9,8 @@
 #include "win32/codepage.h"
 #include "win32/floppy.h"
 #include "win32/host_names.h"
+#include "win32/registry/default_registry.h"
+#include "win32/registry/registry.h"
 #include "win32/short_names.h"
 
 namespace win32 {
@@ -52,10 +54,29 @@ std::unique_ptr<Machine>& CurrentSlot() {
     return current;
 }
 
-// The process takes the ANSI code page of the machine it runs on.
-void UseCodePageOf(const Machine* machine) {
+// The registry a new installation of the machine's Windows holds.
+void WriteNewRegistry(const fs::path& folder, const MachineConfig& config) {
+    RegistryStore store((folder / kRegistryFile).string());
+    WriteDefaultRegistry(store, config, StandardLayout(config));
+}
+
+// The process takes the ANSI code page and the registry of the machine it
+// runs on. A machine made before it had a registry gets its default one.
+void UseMachine(const Machine* machine) {
     const uint32_t page = machine ? machine->Config().codePage : 1252;
     if (IsValidCodePage(page) && page != CP_UTF8 && page != CP_ACP) SetACP(page);
+    if (!machine) {
+        CloseMachineRegistry();
+        return;
+    }
+    try {
+        std::error_code error;
+        if (!fs::exists(machine->Folder() / kRegistryFile, error))
+            WriteNewRegistry(machine->Folder(), machine->Config());
+        OpenMachineRegistry(machine->Folder().string());
+    } catch (const RegistryStoreError& e) {
+        throw MachineError("cannot open the registry of the machine " + machine->Folder().string() + ": " + e.what());
+    }
 }
 }  // namespace
 
@@ -89,10 +110,14 @@ std::unique_ptr<Machine> Machine::Create(const fs::path& folder, const MachineCo
         fs::create_directory(building);
         CreateLayout(building / kDriveCFolder, StandardLayout(config));
         CreateFloppyStore(building / kFloppiesFolder);
+        WriteNewRegistry(building, config);
         WriteMachineConfig(building, config);
     } catch (const fs::filesystem_error& e) {
         fs::remove_all(building, error);
         throw MachineError("cannot create a machine in " + folder.string() + ": " + e.what());
+    } catch (const RegistryStoreError& e) {
+        fs::remove_all(building, error);
+        throw MachineError("cannot create the registry of a machine in " + folder.string() + ": " + e.what());
     } catch (...) {
         fs::remove_all(building, error);
         throw;
@@ -129,7 +154,7 @@ Machine& CurrentMachine() {
     auto& current = CurrentSlot();
     if (!current) {
         current = Machine::OpenOrCreate(DefaultMachineFolder());
-        UseCodePageOf(current.get());
+        UseMachine(current.get());
     }
     return *current;
 }
@@ -137,7 +162,7 @@ Machine& CurrentMachine() {
 std::unique_ptr<Machine> SwapCurrentMachine(std::unique_ptr<Machine> machine) {
     std::lock_guard lock(CurrentMutex());
     std::swap(CurrentSlot(), machine);
-    UseCodePageOf(CurrentSlot().get());
+    UseMachine(CurrentSlot().get());
     return machine;
 }
 

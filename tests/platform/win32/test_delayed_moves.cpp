@@ -6,6 +6,7 @@
 #include "win32/errors.h"
 #include "win32/file_operations.h"
 #include "win32/profile_files.h"
+#include "win32/registry/registry.h"
 
 using namespace win32;
 using namespace machinetest;
@@ -25,8 +26,22 @@ TEST(DelayedMoves, NtFamilyKeepsThePendingRenameList) {
         {"C:\\a", "C:\\b", false},
     };
     EXPECT_EQ(PendingFileRenameOperations(), expected);
-    const std::string stored = testsupport::ReadHostFile(machine.Folder() / kPendingRenamesFile);
-    EXPECT_NE(stored.find("\\??\\C:\\WINDOWS\\new.1\r\n!\\??\\C:\\windows\\app.dll\r\n"), std::string::npos);
+    // Stored as Windows stores it: a multi-string whose deletion entry is an
+    // empty string inside the list.
+    HKEY key = 0;
+    ASSERT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\Session Manager", 0, KEY_READ,
+                           &key),
+              ERROR_SUCCESS);
+    uint32_t type = 0;
+    uint8_t data[512];
+    uint32_t size = sizeof data;
+    ASSERT_EQ(RegQueryValueEx(key, "PendingFileRenameOperations", nullptr, &type, data, &size), ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_EQ(type, REG_MULTI_SZ);
+    using namespace std::string_literals;
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(data), size),
+              "\\??\\C:\\WINDOWS\\new.1\0!\\??\\C:\\windows\\app.dll\0\\??\\C:\\WINDOWS\\gone.tmp\0\0"
+              "\\??\\C:\\a\0\\??\\C:\\b\0\0"s);
     ClearPendingFileRenameOperations();
     EXPECT_TRUE(PendingFileRenameOperations().empty());
 }
