@@ -33,6 +33,7 @@ class TForm;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 using TMouseEvent = TMethod<TObject* /*Sender*/, TMouseButton /*Button*/, TShiftState /*Shift*/, int32_t /*X*/,
                             int32_t /*Y*/>;

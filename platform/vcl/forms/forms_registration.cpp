@@ -4,6 +4,7 @@
 #include "vcl/forms/common_dialogs.h"
 #include "vcl/forms/form.h"
 #include "vcl/forms/menus.h"
+#include "vcl/forms/rich_edit.h"
 #include "vcl/forms/std_controls.h"
 
 namespace {
@@ -151,6 +152,23 @@ void RegisterStandardControls() {
                       .Event<TNotifyEvent>("OnChange", &TComboBox::OnChange, &TComboBox::SetOnChange));
 }
 
+void RegisterRichEdit() {
+    RegisterClass(
+        DeclareClass<TRichEdit, TWinControl>("TRichEdit")
+            .Strings("Lines", [](TRichEdit& r) { return r.Lines(); })
+            .Boolean("PlainText", &TRichEdit::PlainText, &TRichEdit::SetPlainText)
+            .Boolean("ReadOnly", &TRichEdit::ReadOnly, &TRichEdit::SetReadOnly)
+            .Boolean("WantTabs", &TRichEdit::WantTabs, &TRichEdit::SetWantTabs)
+            .Boolean("WordWrap", &TRichEdit::WordWrap, &TRichEdit::SetWordWrap, true)
+            .Boolean("HideSelection", &TRichEdit::HideSelection, &TRichEdit::SetHideSelection, true)
+            .Enum("ScrollBars", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}, &TRichEdit::ScrollBars,
+                  &TRichEdit::SetScrollBars, ssNone)
+            .Event<TRichEditProtectChangeEvent>("OnProtectChange", &TRichEdit::OnProtectChange,
+                                                &TRichEdit::SetOnProtectChange)
+            .Event<TNotifyEvent>("OnChange", &TRichEdit::OnChange, &TRichEdit::SetOnChange)
+            .Event<TNotifyEvent>("OnSelectionChange", &TRichEdit::OnSelectionChange, &TRichEdit::SetOnSelectionChange));
+}
+
 void RegisterMenus() {
     RegisterClass(DeclareClass<TMenuItem, TComponent>("TMenuItem")
                       .String("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
@@ -198,6 +216,7 @@ void RegisterFormsClasses() {
         RegisterControlBase();
         RegisterForm();
         RegisterStandardControls();
+        RegisterRichEdit();
         RegisterMenus();
         RegisterDialogs();
         return true;

@@ -117,8 +117,6 @@ private:
     TNotifyEvent onChange_;
 };
 
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-
 class TMemo : public TWinControl {
 public:
     explicit TMemo(TComponent* owner);
