@@ -1,0 +1,49 @@
+#pragma once
+// The three kinds of line of a project file, written and read in order:
+// string lines (the characters exactly), integer lines (decimal, a leading
+// minus sign when negative) and boolean lines (TRUE / FALSE). Every line
+// ends with CR LF.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class TProjectLineWriter {
+public:
+    // A string that holds a line break cannot be one line: raises
+    // EConvertError naming the value, before anything reaches a file.
+    void WriteString(std::string_view text);
+    void WriteInteger(int32_t value);
+    void WriteBoolean(bool value);
+
+    const std::string& Bytes() const { return bytes_; }
+
+private:
+    void EndLine() { bytes_ += "\r\n"; }
+    std::string bytes_;
+};
+
+// Reads the lines of a file's bytes. A line ends at LF (a CR before it is
+// dropped); the last line needs no line end. Reading past the last line
+// raises EInOutError "Read beyond end of file".
+class TProjectLineReader {
+public:
+    explicit TProjectLineReader(std::string_view bytes) : bytes_(bytes) {}
+
+    std::string ReadString();
+    // A decimal number at the start of the line (after blanks), the rest of
+    // the line skipped. No number, or one beyond 32 bits, raises
+    // EInOutError "Invalid numeric input".
+    int32_t ReadInteger();
+    // A count of lines or entries: an integer line that must not be
+    // negative ("Invalid numeric input").
+    int32_t ReadCount();
+    // True exactly when the line, upper-cased, is TRUE.
+    bool ReadBoolean();
+
+private:
+    std::string_view NextLine();
+
+    std::string_view bytes_;
+    size_t position_ = 0;
+};
