@@ -1,0 +1,245 @@
+#include "build/RichTextConverter.h"
+
+#include <cctype>
+#include <limits>
+#include <vector>
+
+#include "build/BuildMessages.h"
+#include "build/MergedTables.h"
+#include "build/PageIndex.h"
+#include "build/PageTables.h"
+#include "build/RtfText.h"
+#include "model/LinkObject.h"
+#include "model/PageObject.h"
+#include "vcl/classes/strings.h"
+#include "vcl/system/ansistrings.h"
+#include "vcl/system/strutils.h"
+
+namespace {
+
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+
+bool StartsWith(const std::string& text, size_t pos, const char* word) {
+    return text.compare(pos, std::char_traits<char>::length(word), word) == 0;
+}
+
+class Scanner {
+public:
+    Scanner(const TStrings& source, const TStrings* links, const TTopicContext& context, std::string& out)
+        : links_(links),
+          context_(context),
+          out_(out),
+          fonts_(ExtractFontTable(source)),
+          colors_(ExtractColorTable(source)) {}
+
+    // Scans `line` from `pos`; false when the conversion stopped.
+    bool ScanLine(const std::string& line, size_t pos) {
+        while (pos < line.size()) {
+            const char c = line[pos];
+            if (c == '\\') {
+                if (!ControlWord(line, pos)) return false;
+            } else if (c == '#' && linkMode_) {
+                if (pos + 1 < line.size() && line[pos + 1] == '#') {
+                    if (!LinkMarker(line, pos)) return false;
+                } else {
+                    PictureMarker(line, pos);
+                }
+            } else if (c == '{') {
+                out_ += c;
+                ++openGroups_;
+                ++pos;
+            } else if (c == '}') {
+                // Closes a group opened in the scanned text, or else the
+                // source itself, whose brace the topic file does not want.
+                if (openGroups_ > 0) {
+                    out_ += c;
+                    --openGroups_;
+                }
+                ++pos;
+            } else {
+                out_ += c;
+                ++pos;
+            }
+        }
+        return true;
+    }
+
+    // Closes the groups the source left open, so that the topic file stays
+    // well formed after a stop.
+    void CloseGroups() {
+        out_.append(openGroups_, '}');
+        openGroups_ = 0;
+    }
+
+    TConversionResult Result() const { return result_; }
+
+private:
+    bool Stop(TConversionResult result, const char* message) {
+        result_ = result;
+        context_.Messages.Show(message);
+        return false;
+    }
+
+    // The number of the digits from `pos`; false when there are none or
+    // they do not fit 32 bits. `pos` moves past the digits.
+    static bool ReadNumber(const std::string& line, size_t& pos, int64_t& number) {
+        const size_t start = pos;
+        number = 0;
+        bool fits = true;
+        while (pos < line.size() && IsDigit(line[pos])) {
+            if (fits) number = number * 10 + (line[pos] - '0');
+            if (number > std::numeric_limits<int32_t>::max()) fits = false;
+            ++pos;
+        }
+        return pos > start && fits;
+    }
+
+    bool ControlWord(const std::string& line, size_t& pos) {
+        size_t p = pos + 1;
+        bool spaceRule = true;
+        const char next = p < line.size() ? line[p] : '\0';
+        if (next == 'f' && p + 1 < line.size() && IsDigit(line[p + 1])) {
+            ++p;
+            int64_t number = 0;
+            if (!ReadNumber(line, p, number)) return Stop(TConversionResult::BadFont, "Illegal font found in file.");
+            const std::string* font = FindPageFont(fonts_, number);
+            const int merged = font ? MergedPosition(context_.Tables.Fonts, *font) : -1;
+            if (merged < 0) return Stop(TConversionResult::BadFont, "Illegal font found in file.");
+            out_ += "\\f" + std::to_string(merged);
+        } else if (next == 'f') {
+            out_ += "\\f";
+            ++p;
+        } else if (StartsWith(line, p, "cf")) {
+            p += 2;
+            int64_t number = 0;
+            if (!ReadNumber(line, p, number))
+                return Stop(TConversionResult::BadColor, "Illegal color found in file.");
+            if (number >= static_cast<int64_t>(colors_.size()))
+                out_ += "\\cf0";
+            else
+                out_ += "\\cf" + std::to_string(MergedPosition(context_.Tables.Colors, colors_[number]) + 1);
+        } else if (next == 'c') {
+            out_ += "\\c";
+            ++p;
+        } else if (StartsWith(line, p, "uldb")) {
+            linkMode_ = true;
+            p += 4;
+        } else if (StartsWith(line, p, "ulnone")) {
+            linkMode_ = false;
+            p += 6;
+        } else if (StartsWith(line, p, "ul")) {
+            // Any other underline word (\ul, \ulw, \uld, ...) starts underlined
+            // text; the whole word goes, so that none of it is left as text.
+            linkMode_ = true;
+            p += 2;
+            while (p < line.size() && (IsLetter(line[p]) || IsDigit(line[p]))) ++p;
+        } else if (next == 'u') {
+            out_ += "\\u";
+            ++p;
+        } else if (StartsWith(line, p, "protect0")) {
+            p += 8;
+        } else if (StartsWith(line, p, "protect")) {
+            p += 7;
+        } else if (next == '\'') {
+            // A character escape: the space after it is text.
+            out_ += '\\';
+            spaceRule = false;
+        } else if (p < line.size() && !IsLetter(next)) {
+            // A control symbol (\\, \{, \}, \~, ...) is copied whole: its second
+            // character must not begin a control word of its own, and the space
+            // after it is text.
+            out_ += '\\';
+            out_ += next;
+            ++p;
+            spaceRule = false;
+        } else {
+            out_ += '\\';
+        }
+        // The rest of the word, up to a space, the next control word, a brace
+        // or the end of the line.
+        size_t end = p;
+        while (end < line.size() && line[end] != ' ' && line[end] != '\\' && line[end] != '{' && line[end] != '}')
+            ++end;
+        out_.append(line, p, end - p);
+        out_ += "\r\n";
+        if (spaceRule && end < line.size() && line[end] == ' ') ++end;
+        pos = end;
+        return true;
+    }
+
+    const TLinkObject* FindLink(const std::string& name) const {
+        if (!links_) return nullptr;
+        for (int i = 0; i < links_->Count(); ++i)
+            if (AnsiSameText(links_->Strings(i), name)) return LinkAt(*links_, i);
+        return nullptr;
+    }
+
+    bool LinkMarker(const std::string& line, size_t& pos) {
+        const size_t close = line.find('#', pos + 2);
+        if (close == std::string::npos) {
+            // No closing "#" on this line: not a marker, only text.
+            out_ += "##";
+            pos += 2;
+            return true;
+        }
+        // The control writes bytes above 0x7F and braces of the name escaped.
+        const std::string name = RtfUnescaped(std::string_view(line).substr(pos + 2, close - pos - 2));
+        const TLinkObject* link = FindLink(name);
+        if (!link) return Stop(TConversionResult::BadLink, "Illegal link found in file.");
+        out_ += link->Popup ? "{\\ul " : "{\\uldb ";
+        out_ += RtfEscaped(link->Text) + "}";
+        const TPageObject* target = context_.Pages.Find(link->PageName);
+        if (!target) return Stop(TConversionResult::BadLink, "Link to invalid page.");
+        out_ += "{\\v " + RtfEscaped(target->TopicID) + "}";
+        pos = std::min(close + 2, line.size());
+        return true;
+    }
+
+    void PictureMarker(const std::string& line, size_t& pos) {
+        const size_t close = line.find('#', pos + 1);
+        if (close == std::string::npos) {
+            out_ += '#';
+            ++pos;
+            return;
+        }
+        // The path as the source has it, its backslashes still doubled.
+        out_ += "\\{bmc ";
+        out_.append(line, pos + 1, close - pos - 1);
+        out_ += "\\}\r\n";
+        pos = close + 1;
+    }
+
+    const TStrings* links_;
+    const TTopicContext& context_;
+    std::string& out_;
+    const std::vector<TPageFont> fonts_;
+    const std::vector<std::string> colors_;
+    bool linkMode_ = false;
+    size_t openGroups_ = 0;
+    TConversionResult result_ = TConversionResult::Done;
+};
+
+}  // namespace
+
+TConversionResult ConvertRichText(const TStrings& source, const TStrings* links, const TTopicContext& context,
+                                  std::string& out) {
+    int first = -1;
+    size_t start = 0;
+    for (int i = 0; i < source.Count() && first < 0; ++i) {
+        const int at = Pos("\\PARD", UpperCase(source.Strings(i)));
+        if (at > 0) {
+            first = i;
+            start = at - 1 + 5;
+            // The space that ends the word is not text.
+            if (source.Strings(i).compare(start, 1, " ") == 0) ++start;
+        }
+    }
+    if (first < 0) return TConversionResult::Done;
+    Scanner scanner(source, links, context, out);
+    for (int i = first; i < source.Count(); ++i) {
+        if (!scanner.ScanLine(source.Strings(i), i == first ? start : 0)) break;
+    }
+    scanner.CloseGroups();
+    return scanner.Result();
+}

@@ -1,0 +1,62 @@
+#include "build/TopicWriter.h"
+
+#include "build/BuildMessages.h"
+#include "build/BuildTextFile.h"
+#include "build/MergedTables.h"
+#include "build/RichTextConverter.h"
+#include "build/RtfText.h"
+#include "model/PageObject.h"
+
+namespace {
+
+void WriteFootnote(char mark, const std::string& value, std::string& out) {
+    if (value.empty()) return;
+    out += mark;
+    out += "{\\footnote " + RtfEscaped(value) + "}\r\n";
+}
+
+}  // namespace
+
+bool WriteTopic(const TPageObject& page, const std::string& pageName, const TTopicContext& context,
+                std::string& out) {
+    WriteFootnote('#', page.TopicID, out);
+    WriteFootnote('$', page.TopicTitle, out);
+    WriteFootnote('K', page.IndexKeywords, out);
+    bool linkError = false;
+    if (page.Header.Count() > 0) {
+        out += "\\keepn\r\n";
+        // A failed header has shown its message; it is not a page error.
+        linkError = ConvertRichText(page.Header, nullptr, context, out) == TConversionResult::BadLink;
+        out += "\\pard\r\n\\b0\r\n";
+    }
+    const TConversionResult result = ConvertRichText(page.Content, &page.Links, context, out);
+    if (result != TConversionResult::Done) context.Messages.Show("Error on page - " + pageName);
+    return linkError || result == TConversionResult::BadLink;
+}
+
+TTopicFileResult WriteTopicFile(TBuildTextFile& file, const TStrings& pages, const TTopicContext& context) {
+    TTopicFileResult result;
+    file.WriteLine("{\\rtf1\\ansi\\deff0");
+    file.WriteLine();
+    file.WriteLine("{\\fonttbl");
+    for (size_t n = 0; n < context.Tables.Fonts.size(); ++n)
+        file.WriteLine("{\\f" + std::to_string(n) + context.Tables.Fonts[n]);
+    file.WriteLine("}");
+    file.WriteLine();
+    file.WriteLine("{\\colortbl;");
+    for (const std::string& color : context.Tables.Colors) file.WriteLine(color);
+    file.WriteLine("}");
+    file.WriteLine();
+    file.WriteLine("\\plain\\fs20\\cf1");
+    file.WriteLine();
+    std::string topic;
+    for (int i = 0; i < pages.Count(); ++i) {
+        topic.clear();
+        const auto* page = static_cast<const TPageObject*>(pages.Objects(i));
+        if (WriteTopic(*page, pages.Strings(i), context, topic)) result.LinkErrors = true;
+        topic += "\r\n\\page\r\n\r\n";
+        file.Write(topic);
+    }
+    file.WriteLine("}");
+    return result;
+}
