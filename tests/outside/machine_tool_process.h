@@ -32,12 +32,13 @@ inline std::string MachineOption(const std::filesystem::path& folder) {
     return "--machine " + ShellWord(folder.string()) + " ";
 }
 
-// Runs the tool with `arguments` (shell words, already quoted).
-inline ToolRun RunMachineTool(const std::string& arguments) {
+// Runs the tool with `arguments` (shell words, already quoted); `before`
+// is shell text that comes first ("cd DIR &&", "NAME=value").
+inline ToolRun RunMachineTool(const std::string& arguments, const std::string& before = "") {
     const TempDir scratch("quillery-machine-tool");
     const std::filesystem::path errors = scratch / "stderr";
     const std::string command =
-        std::string(QUILLERY_BINARY_DIR) + "/outside/machine " + arguments + " 2>" + ShellWord(errors.string());
+        before + " " + std::string(QUILLERY_BINARY_DIR) + "/outside/machine " + arguments + " 2>" + ShellWord(errors.string());
     ToolRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;

@@ -91,3 +91,17 @@ TEST(MachineTool, ClearErrorsAndNoDamage) {
     EXPECT_EQ(absent.exitCode, 2);
     EXPECT_EQ(absent.err, "machine: C:\\nothing.txt: The system cannot find the file specified.\n");
 }
+
+TEST(MachineTool, QuilleryMachineNamesTheMachineAndHostPathsAreRelativeToTheWorkingDirectory) {
+    TempDir dir;
+    const std::string before = "cd " + testsupport::ShellWord(dir.path().string()) +
+                               " && QUILLERY_MACHINE=" + testsupport::ShellWord((dir / "env").string());
+    ASSERT_EQ(testsupport::RunMachineTool("create --version NT4", before).exitCode, 0);
+    EXPECT_NE(testsupport::RunMachineTool("info", before).out.find("Windows:       NT4"), std::string::npos);
+
+    WriteHostFile(dir / "keys.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\TARN]\r\n\"A\"=\"1\"\r\n");
+    const ToolRun imported = testsupport::RunMachineTool("reg import keys.reg", before);
+    EXPECT_EQ(imported.exitCode, 0) << imported.err;
+    EXPECT_EQ(testsupport::RunMachineTool("reg export 'HKLM\\SOFTWARE\\TARN' --regedit4", before).out,
+              "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\TARN]\r\n\"A\"=\"1\"\r\n\r\n");
+}
