@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "build/MergedTables.h"
+#include "build/PageIndex.h"
+#include "build/RichTextConverter.h"
+#include "build/TopicWriter.h"
+#include "model/PageObject.h"
+#include "support_build.h"
+
+using namespace buildtest;
+
+namespace {
+
+struct TopicRun {
+    std::string out;
+    bool linkError = false;
+    std::vector<std::string> messages;
+};
+
+TopicRun WriteOneTopic(THelpProject& project, int pageIndex) {
+    TopicRun run;
+    RecordedMessages messages;
+    const TMergedTables tables = MergeTables(project.Pages);
+    const TPageIndex index(project.Pages);
+    const TTopicContext context{tables, index, messages};
+    run.linkError = WriteTopic(*project.PageAt(pageIndex), project.Pages.Strings(pageIndex), context, run.out);
+    run.messages = messages.shown;
+    return run;
+}
+
+TEST(WriteTopic, WritesFootnotesHeaderAndText) {
+    THelpProject project;
+    TPageObject& page = AddPage(project, "Start", "IDH_START", MarkerPage("##Next##"));
+    page.TopicTitle = "Start {here}";
+    page.IndexKeywords = "start;begin";
+    SetLines(page.Header, {"{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times;}}", "\\viewkind4\\uc1\\pard\\f0\\b Title\\par", "}"});
+    AddLink(page, "Next", "Start", "next");
+    const TopicRun run = WriteOneTopic(project, 0);
+    EXPECT_EQ(run.out, Crlf("#{\\footnote IDH_START}\n"
+                            "${\\footnote Start \\{here\\}}\n"
+                            "K{\\footnote start;begin}\n"
+                            "\\keepn\n"
+                            "\\f1\n\\b\nTitle\\par\n"
+                            "\\pard\n\\b0\n"
+                            "\\f0\n\\fs20\nSee \\cf2\n\n\n{\\uldb next}{\\v IDH_START}\\cf1\n\n\n here\\par\n"));
+    EXPECT_TRUE(run.messages.empty());
+    EXPECT_FALSE(run.linkError);
+}
+
+TEST(WriteTopic, EmptyFieldsAndTextWriteNothing) {
+    THelpProject project;
+    AddPage(project, "Bare", "", {"{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}", "no paragraph", "}"});
+    EXPECT_EQ(WriteOneTopic(project, 0).out, "");
+}
+
+TEST(WriteTopic, ReportsPageErrorsButNotHeaderErrorsAsThePage) {
+    THelpProject project;
+    TPageObject& headed = AddPage(project, "Headed", "IDH_H", MarkerPage("##Fine##"));
+    AddLink(headed, "Fine", "Headed", "fine");
+    SetLines(headed.Header, MarkerPage("##Fine##"));
+    AddPage(project, "Broken", "IDH_B", MarkerPage("##Missing##"));
+    TPageObject& badFont = AddPage(project, "Bad font", "", {"{\\fonttbl{\\f0\\fswiss Arial;}}", "\\pard\\f3 x"});
+    (void)badFont;
+
+    const TopicRun header = WriteOneTopic(project, 0);
+    EXPECT_EQ(header.messages, (std::vector<std::string>{"Illegal link found in file."}));
+    EXPECT_TRUE(header.linkError);
+    EXPECT_NE(header.out.find("\\pard\r\n\\b0\r\n\\f0\r\n\\fs20\r\nSee"), std::string::npos) << header.out;
+    EXPECT_NE(header.out.find("{\\uldb fine}{\\v IDH_H}"), std::string::npos) << header.out;
+
+    const TopicRun broken = WriteOneTopic(project, 1);
+    EXPECT_EQ(broken.messages, (std::vector<std::string>{"Illegal link found in file.", "Error on page - Broken"}));
+    EXPECT_TRUE(broken.linkError);
+
+    const TopicRun font = WriteOneTopic(project, 2);
+    EXPECT_EQ(font.messages, (std::vector<std::string>{"Illegal font found in file.", "Error on page - Bad font"}));
+    EXPECT_FALSE(font.linkError);
+}
+
+TEST(MergeTables, CollectsEveryEntryOnceContentBeforeHeader) {
+    THelpProject project;
+    TPageObject& first = AddPage(project, "One", "", {"{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times;}}",
+                                                       "{\\colortbl ;\\red0\\green128\\blue0;}"});
+    SetLines(first.Header, {"{\\fonttbl{\\f0\\fmodern Courier;}}", "{\\colortbl\\red255\\green0\\blue0;}"});
+    AddPage(project, "Two", "", {"{\\fonttbl{\\f0\\froman TIMES;}{\\f1\\fswiss Arial;}{\\f2\\fnil Symbol;}}",
+                                 "{\\colortbl\\red0\\green0\\blue0;\\RED0\\green128\\blue0;}"});
+    const TMergedTables tables = MergeTables(project.Pages);
+    EXPECT_EQ(tables.Fonts, (std::vector<std::string>{"\\fswiss Arial;}", "\\froman Times;}", "\\fmodern Courier;}",
+                                                      "\\fnil Symbol;}"}));
+    EXPECT_EQ(tables.Colors, (std::vector<std::string>{"\\red0\\green0\\blue0;", "\\red0\\green128\\blue0;",
+                                                       "\\red255\\green0\\blue0;"}));
+
+    THelpProject uncoloured;
+    AddPage(uncoloured, "Plain", "", {"{\\fonttbl{\\f0\\fswiss Arial;}}"});
+    EXPECT_TRUE(MergeTables(uncoloured.Pages).Colors.empty());
+}
+
+}  // namespace
