@@ -3,6 +3,7 @@
 // scripts run it. Header-only, so that every test folder that drives the
 // tool can use it (the test executables define QUILLERY_BINARY_DIR).
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <array>
@@ -49,5 +50,17 @@ inline ToolRun RunMachineTool(const std::string& arguments, const std::string& b
     run.err = std::filesystem::exists(errors) ? ReadHostFile(errors) : std::string();
     return run;
 }
+
+// A test over a machine that the tool created (Windows XP) in a temporary
+// folder, with Tool() running the tool on it.
+class MachineToolTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(Tool("create").exitCode, 0); }
+    ToolRun Tool(const std::string& arguments) const { return RunMachineTool(MachineOption(Folder()) + arguments); }
+    std::filesystem::path Folder() const { return dir / "m"; }
+    std::filesystem::path DriveC() const { return Folder() / "drive_c"; }
+
+    TempDir dir;
+};
 
 }  // namespace testsupport

@@ -9,27 +9,19 @@
 #include "outside/machine_tool_process.h"
 #include "support/temp_dir.h"
 
-using testsupport::MachineOption;
-using testsupport::RunMachineTool;
 using testsupport::ShellWord;
-using testsupport::TempDir;
 using testsupport::ToolRun;
 using testsupport::WriteHostFile;
 
 namespace {
 
-class MachineRegistryTool : public ::testing::Test {
+class MachineRegistryTool : public testsupport::MachineToolTest {
 protected:
-    void SetUp() override { ASSERT_EQ(Tool("create").exitCode, 0); }
-
-    ToolRun Tool(const std::string& arguments) const { return RunMachineTool(MachineOption(dir / "m") + arguments); }
     ToolRun Import(const std::string& fileText) const {
         WriteHostFile(dir / "in.reg", fileText);
         return Tool("reg import " + ShellWord((dir / "in.reg").string()));
     }
     std::string Export(const std::string& key) const { return Tool("reg export " + ShellWord(key)).out; }
-
-    TempDir dir;
 };
 
 const std::string kVersion5 = "Windows Registry Editor Version 5.00\r\n\r\n";
@@ -61,7 +53,7 @@ TEST_F(MachineRegistryTool, KeysAreNamedByFullOrShortRootAndExportedInEitherVers
 }
 
 TEST_F(MachineRegistryTool, ImportTakesWindowsPaths) {
-    WriteHostFile(dir / "m" / "drive_c" / "keys.reg", kTarnKey);
+    WriteHostFile(DriveC() / "keys.reg", kTarnKey);
     const ToolRun imported = Tool("reg import 'c:\\KEYS.REG'");
     ASSERT_EQ(imported.exitCode, 0) << imported.err;
     EXPECT_EQ(imported.out, "Imported c:\\KEYS.REG\n");

@@ -6,22 +6,13 @@
 #include "outside/machine_tool_process.h"
 #include "support/temp_dir.h"
 
-using testsupport::MachineOption;
 using testsupport::ReadHostFile;
-using testsupport::RunMachineTool;
-using testsupport::TempDir;
 using testsupport::ToolRun;
 using testsupport::WriteHostFile;
 
 namespace {
 
-class MachineRunTool : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_EQ(Tool("create").exitCode, 0); }
-    ToolRun Tool(const std::string& arguments) const { return RunMachineTool(MachineOption(dir / "m") + arguments); }
-    std::filesystem::path DriveC() const { return dir / "m" / "drive_c"; }
-    TempDir dir;
-};
+using MachineRunTool = testsupport::MachineToolTest;
 
 TEST_F(MachineRunTool, BatchFileGetsItsArgumentsAndGivesItsExitCode) {
     WriteHostFile(DriveC() / "Program Files" / "My App" / "copy it.bat",
@@ -41,7 +32,7 @@ TEST_F(MachineRunTool, BatchFileGetsItsArgumentsAndGivesItsExitCode) {
 TEST_F(MachineRunTool, HostProgramsThroughDriveZ) {
     const ToolRun run = Tool("run 'Z:\\bin\\sh' -c 'echo \"$QUILLERY_MACHINE\"; exit 7'");
     EXPECT_EQ(run.exitCode, 7) << run.err;
-    EXPECT_EQ(run.out, (dir / "m").string() + "\n") << "the program sees the same machine";
+    EXPECT_EQ(run.out, Folder().string() + "\n") << "the program sees the same machine";
 }
 
 TEST_F(MachineRunTool, ProgramsThatCannotStart) {

@@ -8,10 +8,7 @@
 #include "outside/machine_tool_process.h"
 #include "support/temp_dir.h"
 
-using testsupport::MachineOption;
-using testsupport::RunMachineTool;
 using testsupport::ShellWord;
-using testsupport::TempDir;
 using testsupport::ToolRun;
 using testsupport::WriteHostFile;
 
@@ -20,12 +17,7 @@ namespace {
 const std::filesystem::path kFixtures = std::filesystem::path(QUILLERY_TEST_DIR) / "../platform/win32/version/fixtures";
 const std::string kTool = std::string(QUILLERY_BINARY_DIR) + "/outside/machine";
 
-class MachineVersionTool : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_EQ(Tool("create").exitCode, 0); }
-    ToolRun Tool(const std::string& arguments) const { return RunMachineTool(MachineOption(dir / "m") + arguments); }
-    TempDir dir;
-};
+using MachineVersionTool = testsupport::MachineToolTest;
 
 TEST_F(MachineVersionTool, TheToolCarriesItsOwnVersionBlock) {
     const ToolRun run = Tool("version " + ShellWord(kTool));
@@ -60,16 +52,16 @@ TEST_F(MachineVersionTool, PeFileByHostAndWindowsPath) {
     EXPECT_EQ(byHost.out.rfind("File:              Z:\\", 0), 0u) << byHost.out;
     EXPECT_TRUE(byHost.out.ends_with(expected)) << byHost.out;
 
-    std::filesystem::create_directories(dir / "m" / "drive_c" / "WINDOWS" / "SYSTEM32" / "drivers");
-    std::filesystem::copy_file(kFixtures / "driver32.exe", dir / "m" / "drive_c" / "WINDOWS" / "SYSTEM32" / "drivers" / "net.sys");
+    std::filesystem::create_directories(DriveC() / "WINDOWS" / "SYSTEM32" / "drivers");
+    std::filesystem::copy_file(kFixtures / "driver32.exe", DriveC() / "WINDOWS/SYSTEM32/drivers/net.sys");
     const ToolRun byWindows = Tool("version 'C:\\Windows\\System32\\drivers\\NET.SYS'");
     ASSERT_EQ(byWindows.exitCode, 0) << byWindows.err;
     EXPECT_EQ(byWindows.out, "File:              C:\\Windows\\System32\\drivers\\NET.SYS\n" + expected);
 }
 
 TEST_F(MachineVersionTool, FilesWithoutVersionInformation) {
-    WriteHostFile(dir / "m" / "drive_c" / "readme.txt", "not a program\r\n");
-    WriteHostFile(dir / "m" / "drive_c" / "cut.exe", "MZ\x90");
+    WriteHostFile(DriveC() / "readme.txt", "not a program\r\n");
+    WriteHostFile(DriveC() / "cut.exe", "MZ\x90");
     struct Case {
         std::string path;
         int exitCode;
