@@ -1,11 +1,15 @@
 #include "vcl/forms/forms_registration.h"
 
 #include "vcl/classes/class_builder.h"
+#include "vcl/forms/com_controls.h"
 #include "vcl/forms/common_dialogs.h"
+#include "vcl/forms/ext_controls.h"
+#include "vcl/forms/image_list.h"
 #include "vcl/forms/form.h"
 #include "vcl/forms/menus.h"
 #include "vcl/forms/rich_edit.h"
 #include "vcl/forms/std_controls.h"
+#include "vcl/forms/tree_view.h"
 
 namespace {
 
@@ -169,6 +173,58 @@ void RegisterRichEdit() {
             .Event<TNotifyEvent>("OnSelectionChange", &TRichEdit::OnSelectionChange, &TRichEdit::SetOnSelectionChange));
 }
 
+void RegisterMoreControls() {
+    RegisterClass(DeclareClass<TBevel, TControl>("TBevel")
+                      .Enum("Shape", {"bsBox", "bsFrame", "bsTopLine", "bsBottomLine", "bsLeftLine", "bsRightLine", "bsSpacer"},
+                            &TBevel::Shape, &TBevel::SetShape, bsBox)
+                      .Enum("Style", {"bsLowered", "bsRaised"}, &TBevel::Style, &TBevel::SetStyle, bsLowered));
+    RegisterClass(DeclareClass<TSplitter, TControl>("TSplitter")
+                      .Integer("MinSize", &TSplitter::MinSize, &TSplitter::SetMinSize, 30)
+                      .Event<TNotifyEvent>("OnMoved", &TSplitter::OnMoved, &TSplitter::SetOnMoved)
+                      .Default("Align", int64_t{alLeft}));
+    RegisterClass(DeclareClass<TImage, TControl>("TImage")
+                      .Boolean("Stretch", &TImage::Stretch, &TImage::SetStretch)
+                      .Boolean("Center", &TImage::Center, &TImage::SetCenter)
+                      .Boolean("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize)
+                      .Boolean("Transparent", &TImage::Transparent, &TImage::SetTransparent));
+    RegisterClass(DeclareClass<TTimer, TComponent>("TTimer")
+                      .Boolean("Enabled", &TTimer::Enabled, &TTimer::SetEnabled, true)
+                      .Integer("Interval", &TTimer::Interval, &TTimer::SetInterval, 1000)
+                      .Event<TNotifyEvent>("OnTimer", &TTimer::OnTimer, &TTimer::SetOnTimer));
+    RegisterClass(DeclareClass<TStatusPanel, TCollectionItem>("TStatusPanel")
+                      .String("Text", &TStatusPanel::Text, &TStatusPanel::SetText)
+                      .Integer("Width", &TStatusPanel::Width, &TStatusPanel::SetWidth, 50));
+    RegisterClass(DeclareClass<TStatusBar, TWinControl>("TStatusBar")
+                      .String("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText)
+                      .Boolean("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel)
+                      .Collection("Panels", [](TStatusBar& b) { return b.Panels(); })
+                      .Default("Align", int64_t{alBottom}));
+    RegisterClass(DeclareClass<TUpDown, TWinControl>("TUpDown")
+                      .Integer("Min", &TUpDown::Min, &TUpDown::SetMin)
+                      .Integer("Max", &TUpDown::Max, &TUpDown::SetMax, 100)
+                      .Integer("Position", &TUpDown::Position, &TUpDown::SetPosition)
+                      .Integer("Increment", &TUpDown::Increment, &TUpDown::SetIncrement, 1)
+                      .Boolean("Wrap", &TUpDown::Wrap, &TUpDown::SetWrap)
+                      .Enum("Orientation", {"udHorizontal", "udVertical"}, &TUpDown::Orientation,
+                            &TUpDown::SetOrientation, udVertical)
+                      .Component<TWinControl>("Associate", &TUpDown::Associate, &TUpDown::SetAssociate)
+                      .Event<TUDClickEvent>("OnClick", &TUpDown::OnClick, &TUpDown::SetOnClick)
+                      .Event<TUDChangingEvent>("OnChanging", &TUpDown::OnChanging, &TUpDown::SetOnChanging));
+    RegisterClass(DeclareClass<TSpinButton, TWinControl>("TSpinButton")
+                      .Event<TNotifyEvent>("OnUpClick", &TSpinButton::OnUpClick, &TSpinButton::SetOnUpClick)
+                      .Event<TNotifyEvent>("OnDownClick", &TSpinButton::OnDownClick, &TSpinButton::SetOnDownClick));
+    RegisterClass(DeclareClass<TImageList, TComponent>("TImageList")
+                      .Integer("Width", &TImageList::Width, &TImageList::SetWidth, 16)
+                      .Integer("Height", &TImageList::Height, &TImageList::SetHeight, 16));
+    RegisterClass(DeclareClass<TTreeView, TWinControl>("TTreeView")
+                      .Component<TImageList>("Images", &TTreeView::Images, &TTreeView::SetImages)
+                      .Boolean("ReadOnly", &TTreeView::ReadOnly, &TTreeView::SetReadOnly)
+                      .Integer("Indent", &TTreeView::Indent, &TTreeView::SetIndent, 19)
+                      .Boolean("RightClickSelect", &TTreeView::RightClickSelect, &TTreeView::SetRightClickSelect)
+                      .Boolean("HideSelection", &TTreeView::HideSelection, &TTreeView::SetHideSelection, true)
+                      .Event<TTVChangedEvent>("OnChange", &TTreeView::OnChange, &TTreeView::SetOnChange));
+}
+
 void RegisterMenus() {
     RegisterClass(DeclareClass<TMenuItem, TComponent>("TMenuItem")
                       .String("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
@@ -217,6 +273,7 @@ void RegisterFormsClasses() {
         RegisterForm();
         RegisterStandardControls();
         RegisterRichEdit();
+        RegisterMoreControls();
         RegisterMenus();
         RegisterDialogs();
         return true;
