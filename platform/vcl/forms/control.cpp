@@ -11,6 +11,7 @@
 #include "vcl/forms/menus.h"
 #include "vcl/forms/qt_graphics.h"
 #include "vcl/forms/qt_text.h"
+#include "vcl/forms/screen.h"
 
 class TControl::EventFilter : public QObject {
 public:
@@ -182,7 +183,7 @@ void TControl::SetHint(const std::string& hint) {
 
 void TControl::SetCursor(int32_t cursor) {
     cursor_ = cursor;
-    widget_->setCursor(cursor == -11 ? Qt::WaitCursor : Qt::ArrowCursor);  // crHourGlass
+    widget_->setCursor(cursor == crHourGlass ? Qt::WaitCursor : cursor == crIBeam ? Qt::IBeamCursor : Qt::ArrowCursor);
 }
 
 void TControl::SetPopupMenu(TPopupMenu* menu) {

@@ -53,7 +53,7 @@ void TForm::BeforeDestruction() {
 }
 
 int32_t TForm::ClientHeight() const {
-    const int32_t bar = menuBar_ != nullptr && menuBar_->isVisible() ? menuBar_->sizeHint().height() : 0;
+    const int32_t bar = menuBar_ != nullptr && !menuBar_->isHidden() ? menuBar_->sizeHint().height() : 0;
     return std::max(Height() - bar, 0);
 }
 

@@ -4,6 +4,9 @@
 #include "vcl/forms/application.h"
 #include "vcl/forms/form.h"
 #include "vcl/forms/scripted_dialogs.h"
+#include "vcl/forms/screen.h"
+
+#include <QApplication>
 
 namespace {
 
@@ -95,6 +98,16 @@ TEST_F(ApplicationTest, RunEndsWhenTheMainFormCloses) {
     app.Run();
     EXPECT_EQ(activations, 1);
     EXPECT_FALSE(form->Visible());
+}
+
+TEST_F(ApplicationTest, TheScreenCursorCoversEveryWindowUntilReset) {
+    Screen->SetCursor(crHourGlass);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    Screen->SetCursor(crHourGlass);  // twice is once
+    Screen->SetCursor(crDefault);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_GT(Screen->Width(), 0);
 }
 
 }  // namespace

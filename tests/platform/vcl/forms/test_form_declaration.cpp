@@ -135,6 +135,8 @@ TEST_F(FormDeclaration, PropertiesReachTheWidgets) {
     EXPECT_EQ(pages->Items()->Strings(1), "Details");
     // Laid out once loaded: the caption bar on top, the list below it.
     EXPECT_EQ(left->Height(), form->ClientHeight());
+    EXPECT_EQ(form->ClientWidget()->height(), form->ClientHeight());  // below the menu bar
+    EXPECT_LT(form->ClientHeight(), form->Height());
     EXPECT_EQ(caption->BoundsRect(), (TRect{0, 0, 169, 17}));
     EXPECT_EQ(pages->BoundsRect(), (TRect{0, 17, 169, form->ClientHeight()}));
     EXPECT_EQ(Find<TButton>("btnOK")->ModalResult(), mrOk);
