@@ -90,6 +90,13 @@ TEST(MergeTables, CollectsEveryEntryOnceContentBeforeHeader) {
     EXPECT_EQ(tables.Colors, (std::vector<std::string>{"\\red0\\green0\\blue0;", "\\red0\\green128\\blue0;",
                                                        "\\red255\\green0\\blue0;"}));
 
+    // A page whose own first colour is not black still leaves black as the
+    // topic file's default colour.
+    THelpProject reddish;
+    AddPage(reddish, "Red", "", {"{\\colortbl\\red255\\green0\\blue0;}"});
+    EXPECT_EQ(MergeTables(reddish.Pages).Colors,
+              (std::vector<std::string>{"\\red0\\green0\\blue0;", "\\red255\\green0\\blue0;"}));
+
     THelpProject uncoloured;
     AddPage(uncoloured, "Plain", "", {"{\\fonttbl{\\f0\\fswiss Arial;}}"});
     EXPECT_TRUE(MergeTables(uncoloured.Pages).Colors.empty());

@@ -8,7 +8,6 @@
 
 #include <filesystem>
 
-#include "build/BuildMessages.h"
 #include "build/MakeHelpFile.h"
 #include "model/HelpProject.h"
 #include "model/LinkObject.h"
@@ -16,19 +15,15 @@
 #include "model/ProjectFile.h"
 #include "model/TOCObject.h"
 #include "outside/hcrtf/program_run.h"
+#include "helptool/build/support_build.h"
 #include "support/fresh_machine.h"
 
+using buildtest::RecordedMessages;
 using testsupport::ReadHostFile;
 using testsupport::RunBuiltProgram;
 using testsupport::ShellWord;
 
 namespace {
-
-class RecordedMessages : public IBuildMessages {
-public:
-    void Show(const std::string& message) override { shown.push_back(message); }
-    std::vector<std::string> shown;
-};
 
 class QuilleryMakeTest : public ::testing::Test {
 protected:
