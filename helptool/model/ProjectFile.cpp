@@ -11,37 +11,13 @@
 
 namespace {
 
-bool HoldsLineBreak(const TStrings& lines) {
-    for (int i = 0; i < lines.Count(); ++i)
-        if (lines.Strings(i).find_first_of("\r\n") != std::string::npos) return true;
-    return false;
-}
-
-// A count and the lines of a list. A string with line breaks in it is
-// written as the lines it holds, so that it reads back as the same text.
-void WriteLines(TProjectLineWriter& out, const TStrings& lines) {
-    if (HoldsLineBreak(lines)) {
-        TStringList split;
-        split.SetText(lines.Text());
-        WriteLines(out, split);
-        return;
-    }
-    out.WriteInteger(lines.Count());
-    for (int i = 0; i < lines.Count(); ++i) out.WriteString(lines.Strings(i));
-}
-
-void ReadLines(TProjectLineReader& in, TStrings& lines) {
-    const int32_t count = in.ReadCount();
-    for (int32_t i = 0; i < count; ++i) lines.Add(in.ReadString());
-}
-
 void WritePage(TProjectLineWriter& out, const TPageObject& page) {
     out.WriteString(page.Name);
     out.WriteString(page.TopicID);
     out.WriteString(page.TopicTitle);
     out.WriteString(page.IndexKeywords);
-    WriteLines(out, page.Content);
-    WriteLines(out, page.Header);
+    out.WriteLines(page.Content);
+    out.WriteLines(page.Header);
     out.WriteInteger(page.Links.Count());
     for (int i = 0; i < page.Links.Count(); ++i) {
         const TLinkObject& link = *LinkAt(page.Links, i);
@@ -50,7 +26,7 @@ void WritePage(TProjectLineWriter& out, const TPageObject& page) {
         out.WriteString(link.Text);
         out.WriteBoolean(link.Popup);
     }
-    WriteLines(out, page.Pictures);
+    out.WriteLines(page.Pictures);
 }
 
 // The page of the next lines; it belongs to the caller once complete.
@@ -59,8 +35,8 @@ std::unique_ptr<TPageObject> ReadPage(TProjectLineReader& in) {
     page->TopicID = in.ReadString();
     page->TopicTitle = in.ReadString();
     page->IndexKeywords = in.ReadString();
-    ReadLines(in, page->Content);
-    ReadLines(in, page->Header);
+    in.ReadLines(page->Content);
+    in.ReadLines(page->Header);
     const int32_t links = in.ReadCount();
     for (int32_t i = 0; i < links; ++i) {
         auto link = std::make_unique<TLinkObject>(in.ReadString());
@@ -70,7 +46,7 @@ std::unique_ptr<TPageObject> ReadPage(TProjectLineReader& in) {
         const std::string name = link->Name;
         page->Links.AddObject(name, link.release());
     }
-    ReadLines(in, page->Pictures);
+    in.ReadLines(page->Pictures);
     return page;
 }
 

@@ -1,15 +1,24 @@
 #include "model/ProjectLines.h"
 
+#include <algorithm>
+
+#include "vcl/classes/strings.h"
 #include "vcl/files/inout_error.h"
 #include "vcl/system/ansistrings.h"
 #include "vcl/system/convert.h"
 #include "vcl/system/exception.h"
 #include "win32/errors.h"
 
+bool HoldsLineBreak(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
+}
+
 void TProjectLineWriter::WriteString(std::string_view text) {
-    if (text.find_first_of("\r\n") != std::string_view::npos)
-        throw EConvertError("The text \"" + std::string(text.substr(0, text.find_first_of("\r\n"))) +
+    if (HoldsLineBreak(text)) {
+        const size_t firstLine = std::min(text.find('\r'), text.find('\n'));
+        throw EConvertError("The text \"" + std::string(text.substr(0, firstLine)) +
                             "...\" holds a line break and cannot be saved in a project file.");
+    }
     bytes_ += text;
     EndLine();
 }
@@ -22,6 +31,23 @@ void TProjectLineWriter::WriteInteger(int32_t value) {
 void TProjectLineWriter::WriteBoolean(bool value) {
     bytes_ += value ? "TRUE" : "FALSE";
     EndLine();
+}
+
+void TProjectLineWriter::WriteLines(const TStrings& lines) {
+    const size_t start = bytes_.size();
+    WriteInteger(lines.Count());
+    for (int i = 0; i < lines.Count(); ++i) {
+        const std::string line = lines.Strings(i);
+        if (HoldsLineBreak(line)) {
+            bytes_.resize(start);
+            TStringList split;
+            split.SetText(lines.Text());
+            WriteLines(split);
+            return;
+        }
+        bytes_ += line;
+        EndLine();
+    }
 }
 
 std::string_view TProjectLineReader::NextLine() {
@@ -61,3 +87,8 @@ int32_t TProjectLineReader::ReadCount() {
 }
 
 bool TProjectLineReader::ReadBoolean() { return AnsiUpperCase(NextLine()) == "TRUE"; }
+
+void TProjectLineReader::ReadLines(TStrings& lines) {
+    const int32_t count = ReadCount();
+    for (int32_t i = 0; i < count; ++i) lines.Add(ReadString());
+}

@@ -8,6 +8,11 @@
 #include <string>
 #include <string_view>
 
+class TStrings;
+
+// True when `text` holds a CR or an LF.
+bool HoldsLineBreak(std::string_view text);
+
 class TProjectLineWriter {
 public:
     // A string that holds a line break cannot be one line: raises
@@ -15,6 +20,10 @@ public:
     void WriteString(std::string_view text);
     void WriteInteger(int32_t value);
     void WriteBoolean(bool value);
+    // A count line and the strings of `lines`. A string holding line breaks
+    // goes out as the lines it holds (counted as such), so that the list
+    // reads back as the same text.
+    void WriteLines(const TStrings& lines);
 
     const std::string& Bytes() const { return bytes_; }
 
@@ -40,6 +49,8 @@ public:
     int32_t ReadCount();
     // True exactly when the line, upper-cased, is TRUE.
     bool ReadBoolean();
+    // A count line, then that many string lines appended to `lines`.
+    void ReadLines(TStrings& lines);
 
 private:
     std::string_view NextLine();
