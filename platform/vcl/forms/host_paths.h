@@ -5,8 +5,9 @@
 
 #include <string>
 
+// They see the current machine's drives (win32/paths.h).
+
 // Host path (UTF-8) to the Windows path (ANSI) the programs see.
 std::string WindowsPathOfHost(const std::string& hostPath);
-// A Windows path to the host path the dialog starts in; empty when it names
-// nothing on the host.
+// A Windows path to its host path; empty for a bad path or a missing drive.
 std::string HostPathOfWindows(const std::string& windowsPath);

@@ -1,6 +1,8 @@
 // The application object: exception display, help routing, title and loop.
 #include <gtest/gtest.h>
 
+#include "support/fresh_machine.h"
+
 #include "vcl/forms/application.h"
 #include "vcl/forms/form.h"
 #include "vcl/forms/scripted_dialogs.h"
@@ -76,6 +78,7 @@ TEST_F(ApplicationTest, HelpGoesToTheViewerOrReportsThatThereIsNone) {
 }
 
 TEST_F(ApplicationTest, TitleDefaultsToTheProgramNameAndExeNameIsAWindowsPath) {
+    testsupport::FreshMachine machine;
     Application->SetTitle("");
     const std::string exe = Application->ExeName();
     ASSERT_GE(exe.size(), 3u);

@@ -1,10 +1,11 @@
 // Status bar, spin buttons, splitter and image.
 #include <gtest/gtest.h>
 
+#include "support/fresh_machine.h"
+
 #include <QImage>
 #include <QLabel>
 
-#include "support/temp_dir.h"
 #include "vcl/classes/form_reader.h"
 #include "vcl/forms/com_controls.h"
 #include "vcl/forms/ext_controls.h"
@@ -101,19 +102,21 @@ TEST_F(MoreControls, SplitterResizesTheControlItFollows) {
 }
 
 TEST_F(MoreControls, ImageShowsAPictureFileAndRefusesAMissingOne) {
-    testsupport::TempDir dir;
-    const std::string host = (dir.path() / "logo.png").string();
+    testsupport::FreshMachine machine;
+    const std::string host = (machine.HostPath("C:\\") / "logo.png").string();
     QImage picture(24, 16, QImage::Format_RGB32);
     picture.fill(Qt::blue);
     ASSERT_TRUE(picture.save(QString::fromStdString(host)));
 
+    ASSERT_EQ(WindowsPathOfHost(host), "C:\\logo.png");  // the machine's drive, not Z:
     auto* image = Make<TImage>();
     image->SetAutoSize(true);
     image->Picture()->LoadFromFile(WindowsPathOfHost(host));
     EXPECT_EQ(image->Width(), 24);
     EXPECT_EQ(image->Height(), 16);
     EXPECT_FALSE(static_cast<QLabel*>(image->Widget())->pixmap().isNull());
-    EXPECT_THROW(image->Picture()->LoadFromFile(WindowsPathOfHost(host + ".missing")), EFOpenError);
+    image->Picture()->LoadFromFile("c:\\LOGO.PNG");  // Windows names ignore case
+    EXPECT_THROW(image->Picture()->LoadFromFile("C:\\logo.missing"), EFOpenError);
     EXPECT_FALSE(image->Picture()->Empty());
 }
 

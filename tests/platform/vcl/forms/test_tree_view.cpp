@@ -2,6 +2,8 @@
 // selection and images.
 #include <gtest/gtest.h>
 
+#include "support/fresh_machine.h"
+
 #include <QTest>
 #include <QTreeWidget>
 
@@ -99,6 +101,8 @@ TEST_F(TreeView, ARightClickSelectsTheNodeUnderThePointerOnlyWhenAsked) {
 }
 
 TEST_F(TreeView, APictureFileThatCannotBeReadIsAnError) {
+    testsupport::FreshMachine machine;
+    EXPECT_THROW(images->AddFromFile("C:\\no-such-picture.bmp"), EFOpenError);
     EXPECT_THROW(images->AddFromFile("Z:\\no\\such\\picture.bmp"), EFOpenError);
     EXPECT_EQ(images->Count(), 2);
 }
