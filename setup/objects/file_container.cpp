@@ -1,11 +1,11 @@
 #include "objects/file_container.h"
 
+#include "archive/cmp_TQrvlCompress.h"
 #include "objects/install_exceptions.h"
 #include "objects/install_file.h"
 #include "objects/install_parameters.h"
 #include "objects/install_registries.h"
 #include "objects/ps_file_container.h"
-#include "objects/archive_abort.h"
 #include "vcl/classes/list.h"
 #include "vcl/system/rounding.h"
 
@@ -56,7 +56,7 @@ void TFileContainer::Notification(TComponent* component, TOperation operation) {
 
 void TFileContainer::DoInformationEventControl(TObject* sender, int32_t code, TObject* po) {
     (void)sender;
-    if (busyState_ == bsNone) return;
+    if (busyState_ == busyNone) return;
     HandleInformation(code, po);
     if (Container() != nullptr) Container()->DoInformationEventControl(this, code, po);
 }
@@ -105,7 +105,7 @@ void TFileContainer::HandleStatus(TObject* po) {
     parameter->TotalBytesDone = doneSize_ + parameter->BytesDone;
     parameter->TotalPercentDone = Percentage(parameter->TotalBytesDone, totalSize_);
     DoStatus(file, parameter);
-    if (parameter->FileDone) doneSize_ += parameter->FileSize;
+    if (parameter->FileStats.Done) doneSize_ += parameter->FileStats.FileSize;
 }
 
 void TFileContainer::HandleNewDisk(TObject* po) {
@@ -162,7 +162,7 @@ void TFileContainer::DoStatus(TCustomInstallFile* file, TFileStatusParameter* pa
 }
 
 void TFileContainer::InstallObjects() {
-    busyState_ = bsInstall;
+    busyState_ = busyInstall;
     try {
         std::string localArchive;
         if (FindLocalArchive(localArchive)) SetLocalArchivePath(localArchive);
@@ -175,11 +175,11 @@ void TFileContainer::InstallObjects() {
         TFileRelated::InstallObjects();
         if (Container() != nullptr) Container()->DoInformationEventControl(this, ieContainerEnded, this);
     } catch (...) {
-        busyState_ = bsNone;
+        busyState_ = busyNone;
         throw;
     }
-    const bool wasAborted = ArchiveEngineAborted();
-    busyState_ = bsNone;
+    const bool wasAborted = SharedArchiveEngine().Abort();
+    busyState_ = busyNone;
     SendToHelpers(this, hmOperationEnded, nullptr);
     if (onAfterInstallObjects_) onAfterInstallObjects_(this, wasAborted);
 }

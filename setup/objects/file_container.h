@@ -91,7 +91,7 @@ private:
     TInstallFileStatusEvent onStatus_;
     TInstallFileNewDiskEvent onNewDisk_;
     TInstallFileNotifyEvent onReplacing_;
-    uint8_t busyState_ = bsNone;
+    uint8_t busyState_ = busyNone;
     TAfterInstallObjectsEvent onAfterInstallObjects_;
     TInstallContainerNotifyEvent onBeforeInstallObjects_;
     TpsFileContainer* pathSpecifier_ = nullptr;

@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "archive/cmp_TQrvlCompress.h"
 #include "objects/cmp_TInstallContainer.h"
 
 class TFileRelated : public TInstallObject {

@@ -7,7 +7,7 @@
 #include "objects/install_parameters.h"
 #include "objects/install_registries.h"
 #include "objects/owner_kind.h"
-#include "objects/routines_API.h"
+#include "support/routines_API.h"
 #include "support/translator_entry.h"
 #include "paths/cmp_TPathSpecifier.h"
 #include "vcl/classes/class_registry.h"

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "archive/file_stats.h"
 #include "vcl/system/object.h"
 
 class TMessageParameter : public TObject {
@@ -41,10 +42,7 @@ public:
     int32_t BytesDone = 0;  // bytes of the current file
     int32_t FilePercentDone = 0;
     std::string FileName;  // the install file's FileName
-    // What the archive engine's statistics say of the file: finished, and
-    // its size.
-    bool FileDone = false;
-    int32_t FileSize = 0;
+    TlzhFileStats FileStats;  // the archive engine's statistics of the file
     int32_t TotalBytesDone = 0;
     int32_t TotalPercentDone = 0;
 };

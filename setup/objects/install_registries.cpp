@@ -1,5 +1,6 @@
 #include "objects/install_registries.h"
 
+#include "archive/cmp_TQrvlCompress.h"
 #include "objects/install_exceptions.h"
 
 int TInstallContainerList::Add(TInstallContainer* container) {
@@ -26,6 +27,16 @@ TCustomInstallFileList& AllInstallFiles() {
 TCustomInstallFileList& DeferredRegistrations() {
     static TCustomInstallFileList list;
     return list;
+}
+
+TList& OpenForms() {
+    static TList list;
+    return list;
+}
+
+TQrvlCompress& SharedArchiveEngine() {
+    static TQrvlCompress engine(nullptr);
+    return engine;
 }
 
 namespace {

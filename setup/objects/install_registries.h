@@ -1,8 +1,8 @@
 #pragma once
 // The global registries of the install object model: every live container
 // and install file in creation order, the install files whose ActiveX
-// registration is retried at the end of a run, and the registry key of
-// the current installation.
+// registration is retried at the end of a run, the open dialog forms, the
+// shared archive engine and the registry key of the current installation.
 //
 // The lists do not own their entries; objects add themselves when created
 // and remove themselves when destroyed.
@@ -13,6 +13,7 @@
 
 class TInstallContainer;
 class TCustomInstallFile;
+class TQrvlCompress;
 
 class TInstallContainerList : public TList {
 public:
@@ -33,6 +34,12 @@ public:
 TInstallContainerList& AllContainers();
 TCustomInstallFileList& AllInstallFiles();
 TCustomInstallFileList& DeferredRegistrations();
+// Every live TBaseQuorvelForm.
+TList& OpenForms();
+
+// The archive engine that does all archive work unless a caller makes its
+// own; the copy dialog's Cancel sets its Abort flag.
+TQrvlCompress& SharedArchiveEngine();
 
 // The registry key (under HKEY_LOCAL_MACHINE) of the current installation,
 // set by the install driver; empty until then.

@@ -4,38 +4,19 @@
 
 #include <cstdint>
 
+#include "support/routines_API.h"
 #include "vcl/classes/set.h"
 
 enum TInstallType { itFull, itDefault, itCompact, itCustom };
 using TInstallTypeSet = TSet<TInstallType>;
 
-// The Windows versions the setup program tells apart.
-enum TOSVerType {
-    os31win32,
-    oswin95,
-    oswinNT,
-    oswinNT351,
-    osUnidentified,
-    osLinux,
-    oswin2K,
-    oswin98,
-    oswinME,
-    oswinXP,
-};
-using OSSet = TSet<TOSVerType>;
-
-inline constexpr OSSet NTFamilyOS{oswinNT, oswin2K, oswinXP};
-inline constexpr OSSet Win9xFamilyOS{oswin95, oswin98, oswinME};
 // Every version an object installs on unless its declaration says otherwise.
 inline constexpr OSSet DefaultOS{oswin95, oswinNT, oswin2K, oswin98, oswinME, oswinXP};
 
 enum TDistributeType { dtTraditional, dtWeb, dtTraditionalNet };
 
-// How an object's archive is written: a new archive, or added to one.
-enum TlzhCommand { lzcOverwrite, lzcOnlyAdd };
-
 // Operation in progress in a file container (its BusyState).
-enum : uint8_t { bsNone = 0, bsCompress = 1, bsInstall = 2, bsCopy = 3, bsReflect = 4 };
+enum : uint8_t { busyNone = 0, busyCompress = 1, busyInstall = 2, busyCopy = 3, busyReflect = 4 };
 
 // Downward broadcasts (SendToHelpers), received by children of kind 2000
 // and above.

@@ -1,11 +1,13 @@
 #include "objects/register_install_container.h"
 
+#include "objects/base_quorvel_form.h"
 #include "objects/install_directory.h"
 #include "objects/install_file.h"
 #include "objects/install_group.h"
 #include "objects/ps_file_container.h"
 #include "paths/register_path_specifiers.h"
 #include "vcl/classes/class_builder.h"
+#include "vcl/forms/forms_registration.h"
 
 namespace {
 
@@ -52,6 +54,7 @@ void AddFileContainerProperties(TClassBuilder<T>& c, bool withDialogOptions) {
 
 void RegisterInstallContainerClasses() {
     RegisterPathSpecifierClasses();
+    RegisterFormsClasses();
 
     RegisterClass(DeclareClass<TInstallContainer, TComponent>("TInstallContainer"));
     RegisterClass(DeclareClass<TInstallObject, TInstallContainer>("TInstallObject"));
@@ -96,4 +99,9 @@ void RegisterInstallContainerClasses() {
     RegisterClass(DeclareClass<TpsFileContainer, TCustomPathSpecifier>("TpsFileContainer")
                       .Component<TFileContainer>("FileContainer", &TpsFileContainer::FileContainer,
                                                  &TpsFileContainer::SetFileContainer));
+
+    RegisterClass(DeclareClass<TBaseQuorvelForm, TForm>("TBaseQuorvelForm")
+                      .Boolean("AutoSetFont", &TBaseQuorvelForm::AutoSetFont, &TBaseQuorvelForm::SetAutoSetFont, true)
+                      .Boolean("AutoTranslate", &TBaseQuorvelForm::AutoTranslate, &TBaseQuorvelForm::SetAutoTranslate,
+                               true));
 }

@@ -5,7 +5,7 @@
 #include "objects/cmp_TInstallContainer.h"
 #include "objects/install_driver.h"
 #include "objects/install_file.h"
-#include "objects/routines_API.h"
+#include "support/routines_API.h"
 #include "paths/routines_Registry.h"
 #include "vcl/system/ansistrings.h"
 #include "vcl/system/paths.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "objects/routines_API.h"
+#include "support/routines_API.h"
 
 using namespace win32;
 

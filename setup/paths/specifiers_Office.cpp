@@ -1,6 +1,6 @@
 #include "paths/specifiers_Office.h"
 
-#include "objects/routines_API.h"
+#include "support/routines_API.h"
 #include "paths/routines_ExpandPaths.h"
 #include "paths/routines_Registry.h"
 #include "vcl/files/file_routines.h"

@@ -1,6 +1,6 @@
 #include "paths/specifiers_windows.h"
 
-#include "objects/routines_API.h"
+#include "support/routines_API.h"
 #include "vcl/system/paths.h"
 #include "win32/shell/special_folders.h"
 

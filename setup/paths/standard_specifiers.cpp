@@ -3,7 +3,7 @@
 #include "objects/file_related.h"
 #include "objects/install_driver.h"
 #include "objects/install_group.h"
-#include "objects/routines_API.h"
+#include "support/routines_API.h"
 #include "paths/routines_ExpandPaths.h"
 #include "paths/routines_Registry.h"
 #include "support/IException.h"

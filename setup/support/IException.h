@@ -15,10 +15,10 @@
 #include <string>
 #include <string_view>
 
-#include "vcl/system/exception.h"
+#include "support/quorvel_exceptions.h"
 #include "vcl/system/format.h"
 
-class IException : public Exception {
+class IException : public ECustomQuorvelAbnormal {
 public:
     explicit IException(const std::string& message);
     IException(std::string_view format, std::initializer_list<TVarRec> args);

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "archive/cmp_TQrvlCompress.h"
 #include "objects/install_directory.h"
-#include "objects/routines_API.h"
+#include "objects/install_registries.h"
+#include "support/routines_API.h"
 #include "support/fresh_machine.h"
 #include "support_install_tree.h"
 
@@ -66,6 +68,22 @@ TEST(InstallPass, AnAbortSkipsTheObjectSilently) {
     object->SetOnBeforeProcess(
         TInstallContainerNotifyEvent(&form, [](TInstallContainer*) { throw Exception("disk on fire"); }));
     EXPECT_THROW(object->Install(), Exception);
+}
+
+TEST(InstallPass, AFileContainerReportsTheSharedEnginesAbort) {
+    testsupport::FreshMachine machine{"XP"};
+    RegisterTestClasses();
+    TSetupForm form(nullptr);
+    auto* directory = new TInstallDirectory(&form);
+    std::vector<bool> reported;
+    directory->SetOnAfterInstallObjects(
+        TAfterInstallObjectsEvent(&form, [&](TInstallContainer*, bool wasAborted) { reported.push_back(wasAborted); }));
+    directory->InstallObjects();
+    SharedArchiveEngine().SetAbort(true);
+    directory->InstallObjects();
+    SharedArchiveEngine().SetAbort(false);
+    EXPECT_EQ(reported, (std::vector<bool>{false, true}));
+    EXPECT_EQ(directory->BusyState(), busyNone);
 }
 
 TEST(InstallPass, ObjectsWaitForTheirContainerWhileTheDriverInstalls) {

@@ -46,7 +46,7 @@ protected:
 TEST_F(NotificationTest, OnlyBusyContainersHandleAndForward) {
     inner->DoInformationEventControl(file, ieFileInstalled, file);
     EXPECT_TRUE(outer->seen.empty()) << "an idle container forwards nothing";
-    inner->SetBusyState(bsInstall);
+    inner->SetBusyState(busyInstall);
     inner->DoInformationEventControl(file, ieFileInstalled, file);
     EXPECT_EQ(outer->seen, (std::vector<int32_t>{ieFileInstalled}));
     inner->DoInformationEventControl(file, ieReplacing, file);
@@ -54,7 +54,7 @@ TEST_F(NotificationTest, OnlyBusyContainersHandleAndForward) {
 }
 
 TEST_F(NotificationTest, SkippedFilesStillAdvanceTheProgress) {
-    inner->SetBusyState(bsInstall);
+    inner->SetBusyState(busyInstall);
     inner->SetTotalSize(1200);
     std::vector<std::pair<int, int>> reported;
     inner->SetOnStatus(TInstallFileStatusEvent(
@@ -66,8 +66,8 @@ TEST_F(NotificationTest, SkippedFilesStillAdvanceTheProgress) {
 
     TFileStatusParameter status;
     status.BytesDone = 150;
-    status.FileDone = true;
-    status.FileSize = 300;
+    status.FileStats.Done = true;
+    status.FileStats.FileSize = 300;
     TList pair;
     pair.Add(file);
     pair.Add(&status);
@@ -78,7 +78,7 @@ TEST_F(NotificationTest, SkippedFilesStillAdvanceTheProgress) {
 }
 
 TEST_F(NotificationTest, NewDiskAnswersGoBackIntoTheParameter) {
-    inner->SetBusyState(bsInstall);
+    inner->SetBusyState(busyInstall);
     inner->SetOnNewDisk(TInstallFileNewDiskEvent(&form, [](TCustomInstallFile*, int32_t disk, std::string& path) {
         path = "A:\\disk" + std::to_string(disk);
     }));
@@ -94,7 +94,7 @@ TEST_F(NotificationTest, NewDiskAnswersGoBackIntoTheParameter) {
 }
 
 TEST_F(NotificationTest, BadParametersRaiseTheirMessages) {
-    inner->SetBusyState(bsInstall);
+    inner->SetBusyState(busyInstall);
     inner->SetName("dirTools");
     TList empty;
     TList wrongFirst;
@@ -131,7 +131,7 @@ TEST_F(NotificationTest, BadParametersRaiseTheirMessages) {
 TEST_F(NotificationTest, InstallingAFileIsNotBuiltYet) {
     file->SetContainer(inner);
     EXPECT_THROW(inner->Install(), ENotImplemented);
-    EXPECT_EQ(inner->BusyState(), bsNone) << "an error leaves the container idle";
+    EXPECT_EQ(inner->BusyState(), busyNone) << "an error leaves the container idle";
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "objects/install_directory.h"
-#include "objects/routines_API.h"
+#include "support/routines_API.h"
 #include "paths/routines_ExpandPaths.h"
 #include "paths/routines_Registry.h"
 #include "paths/cmp_TPathSpecifier.h"

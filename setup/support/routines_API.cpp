@@ -1,4 +1,4 @@
-#include "objects/routines_API.h"
+#include "support/routines_API.h"
 
 #include "win32/directories.h"
 #include "win32/file_operations.h"

@@ -5,13 +5,31 @@
 
 #include <string>
 
-#include "objects/install_types.h"
-#include "vcl/system/exception.h"
+#include "support/quorvel_exceptions.h"
+#include "vcl/classes/set.h"
 
-class EAPIRoutines : public Exception {
+class EAPIRoutines : public EQuorvelAbnormal {
 public:
-    using Exception::Exception;
+    using EQuorvelAbnormal::EQuorvelAbnormal;
 };
+
+// The Windows versions the setup program tells apart.
+enum TOSVerType {
+    os31win32,
+    oswin95,
+    oswinNT,
+    oswinNT351,
+    osUnidentified,
+    osLinux,
+    oswin2K,
+    oswin98,
+    oswinME,
+    oswinXP,
+};
+using OSSet = TSet<TOSVerType>;
+
+inline constexpr OSSet NTFamilyOS{oswinNT, oswin2K, oswinXP};
+inline constexpr OSSet Win9xFamilyOS{oswin95, oswin98, oswinME};
 
 // The running Windows version; raises EAPIRoutines "Could not get
 // information about the current version of Windows" when the system does
