@@ -5,8 +5,12 @@
 //   quillery-archive add ARCHIVE FILE... [--append] [--level none|fastest|default|max] [--id N]
 //   quillery-archive span ARCHIVE DIR NAME
 //
-// Paths may be Windows paths of the machine or host paths (taken through
-// Z:). Errors go to stderr with exit status 1; usage errors exit with 2.
+// Paths (and member names) may be Windows paths of the machine or host
+// paths (taken through Z:). Spanning into drive A: splits the archive over
+// floppies of 1.44 MB: the disk labelled DISK1 goes in first, a new disk
+// DISK2, DISK3, ... for every further volume, and extracting from A: puts
+// in the disk each volume asks for. Errors go to stderr with exit status
+// 1; usage errors exit with 2.
 
 #include <unistd.h>
 
@@ -18,9 +22,11 @@
 #include <vector>
 
 #include "archive/cmp_TQrvlCompress.h"
+#include "vcl/files/file_routines.h"
 #include "vcl/system/convert.h"
 #include "vcl/system/datetime.h"
 #include "vcl/system/format.h"
+#include "win32/floppy.h"
 #include "win32/paths.h"
 
 namespace {
@@ -90,6 +96,33 @@ TlzhFileStatsEvent ProgressBar() {
     });
 }
 
+bool OnFloppyDrive(const std::string& path) {
+    return path.size() >= 2 && (path[0] == 'A' || path[0] == 'a') && path[1] == ':' &&
+           (path.size() == 2 || path[2] == '\\');
+}
+
+std::string FloppyLabel(int32_t disk) { return "DISK" + IntToStr(disk); }
+
+// Answers the engine's disk requests: on drive A: the floppy of the
+// requested volume goes in (a new, empty one the first time); volumes in
+// any other folder lie side by side there.
+TlzhNewDiskEvent DiskChanger() {
+    return TlzhNewDiskEvent(nullptr, [](TQrvlCompress*, int32_t disk, std::string& path) {
+        if (!OnFloppyDrive(path)) return;
+        win32::InsertFloppy(FloppyLabel(disk));
+        path = "A:";
+        if (isatty(2)) std::fprintf(stderr, "\rdisk %s is in drive A:\n", FloppyLabel(disk).c_str());
+    });
+}
+
+// An archive named on drive A: but missing from the disk in the drive is
+// looked for on the first disk of a set.
+std::string ArchiveArgument(const std::string& arg) {
+    const std::string archive = MachinePath(arg);
+    if (OnFloppyDrive(archive) && !FileExists(archive)) win32::InsertFloppy(FloppyLabel(1));
+    return archive;
+}
+
 void NeedPositional(const Arguments& a, size_t count, const char* usage) {
     if (a.positional.size() < count) throw UsageError(std::string("usage: quillery-archive ") + usage);
 }
@@ -99,7 +132,7 @@ int Run(const std::string& command, const Arguments& a) {
     engine.SetOnStatus(ProgressBar());
     if (command == "list") {
         NeedPositional(a, 1, "list ARCHIVE [--offset N]");
-        engine.SetCompressedFile(MachinePath(a.positional[0]));
+        engine.SetCompressedFile(ArchiveArgument(a.positional[0]));
         engine.SetOffset(IntOption(a, "--offset", 0));
         engine.SetOnListing(TlzhFileStatsEvent(nullptr, [](TQrvlCompress*, const TlzhFileStats& s) {
             const TFileHeaderRecord& h = s.Header;
@@ -111,12 +144,13 @@ int Run(const std::string& command, const Arguments& a) {
     } else if (command == "extract") {
         NeedPositional(a, 2, "extract ARCHIVE MEMBER... --to DIR [--offset N] [--overwrite RULE]");
         if (!a.options.count("--to")) throw UsageError("extract needs --to DIR");
-        engine.SetCompressedFile(MachinePath(a.positional[0]));
+        engine.SetCompressedFile(ArchiveArgument(a.positional[0]));
         engine.SetOffset(IntOption(a, "--offset", 0));
         engine.SetExtractDirectory(MachinePath(a.options.at("--to")));
         engine.SetOverwrite(Choice<TOverwriteType>(
             a, "--overwrite", {"always", "never", "version", "date", "versiondate", "ask"}, owAlways));
-        for (size_t i = 1; i < a.positional.size(); ++i) engine.FilesToProcess()->Add(a.positional[i]);
+        for (size_t i = 1; i < a.positional.size(); ++i) engine.FilesToProcess()->Add(MachinePath(a.positional[i]));
+        engine.SetOnNewDisk(DiskChanger());
         engine.ExtractFiles();
     } else if (command == "add") {
         NeedPositional(a, 2, "add ARCHIVE FILE... [--append] [--level none|fastest|default|max] [--id N]");
@@ -128,10 +162,10 @@ int Run(const std::string& command, const Arguments& a) {
     } else if (command == "span") {
         NeedPositional(a, 3, "span ARCHIVE DIR NAME");
         engine.SetCompressedFile(MachinePath(a.positional[0]));
-        engine.SetOnNewDisk(TlzhNewDiskEvent(nullptr, [](TQrvlCompress*, int32_t disk, std::string&) {
-            std::cerr << "\nvolume " << disk << " goes into the same folder\n";
-        }));
-        engine.SpanToDisks(MachinePath(a.positional[1]), a.positional[2]);
+        const std::string folder = MachinePath(a.positional[1]);
+        if (OnFloppyDrive(folder)) win32::InsertFloppy(FloppyLabel(1));
+        engine.SetOnNewDisk(DiskChanger());
+        engine.SpanToDisks(folder, a.positional[2]);
     } else {
         throw UsageError("unknown command " + command + " (list, extract, add, span)");
     }
