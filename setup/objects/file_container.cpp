@@ -7,6 +7,7 @@
 #include "objects/install_registries.h"
 #include "objects/ps_file_container.h"
 #include "vcl/classes/list.h"
+#include "vcl/forms/screen.h"
 #include "vcl/system/rounding.h"
 
 namespace {
@@ -18,6 +19,19 @@ std::string FreeCompanionName(const TComponent* owner) {
     for (int n = 1;; ++n)
         if (owner->FindComponent(base + std::to_string(n)) == nullptr) return base + std::to_string(n);
 }
+
+// The hourglass over every window while it lives; the cursor that was shown
+// before comes back, also when an error passes through.
+class HourglassCursor {
+public:
+    HourglassCursor() : previous_(Screen->Cursor()) { Screen->SetCursor(crHourGlass); }
+    ~HourglassCursor() { Screen->SetCursor(previous_); }
+    HourglassCursor(const HourglassCursor&) = delete;
+    HourglassCursor& operator=(const HourglassCursor&) = delete;
+
+private:
+    TCursor previous_;
+};
 
 }  // namespace
 
@@ -164,6 +178,7 @@ void TFileContainer::DoStatus(TCustomInstallFile* file, TFileStatusParameter* pa
 void TFileContainer::InstallObjects() {
     busyState_ = busyInstall;
     try {
+        const HourglassCursor hourglass;
         std::string localArchive;
         if (FindLocalArchive(localArchive)) SetLocalArchivePath(localArchive);
         ReadInfoFromArchive();

@@ -8,6 +8,7 @@
 #include "objects/install_registries.h"
 #include "support/routines_API.h"
 #include "support/fresh_machine.h"
+#include "vcl/forms/screen.h"
 #include "support_install_tree.h"
 
 namespace {
@@ -84,6 +85,35 @@ TEST(InstallPass, AFileContainerReportsTheSharedEnginesAbort) {
     SharedArchiveEngine().SetAbort(false);
     EXPECT_EQ(reported, (std::vector<bool>{false, true}));
     EXPECT_EQ(directory->BusyState(), busyNone);
+}
+
+TEST(InstallPass, AFileContainerShowsTheHourglassWhileItInstalls) {
+    testsupport::FreshMachine machine{"XP"};
+    RegisterTestClasses();
+    TSetupForm form(nullptr);
+    auto* outer = new TInstallDirectory(&form);
+    auto* inner = new TInstallDirectory(&form);
+    inner->SetContainer(outer);
+    std::vector<TCursor> seen;
+    inner->SetOnBeforeInstallObjects(TInstallContainerNotifyEvent(&form, [&](TInstallContainer*) {
+        seen.push_back(Screen->Cursor());
+        throw Exception("disk on fire");
+    }));
+    inner->SetOnAfterInstallObjects(
+        TAfterInstallObjectsEvent(&form, [&](TInstallContainer*, bool) { seen.push_back(Screen->Cursor()); }));
+    outer->SetOnAfterInstallObjects(
+        TAfterInstallObjectsEvent(&form, [&](TInstallContainer*, bool) { seen.push_back(Screen->Cursor()); }));
+    EXPECT_THROW(outer->InstallObjects(), Exception);
+    EXPECT_EQ(seen, (std::vector<TCursor>{crHourGlass}));
+    EXPECT_EQ(Screen->Cursor(), crDefault) << "an error brings the cursor back";
+    EXPECT_EQ(inner->BusyState(), busyNone);
+    EXPECT_EQ(outer->BusyState(), busyNone);
+
+    inner->SetOnBeforeInstallObjects({});
+    seen.clear();
+    outer->InstallObjects();
+    EXPECT_EQ(seen, (std::vector<TCursor>{crHourGlass, crDefault}))
+        << "the inner container gives back the outer one's hourglass";
 }
 
 TEST(InstallPass, ObjectsWaitForTheirContainerWhileTheDriverInstalls) {
