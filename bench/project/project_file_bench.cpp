@@ -55,19 +55,22 @@ std::unique_ptr<THelpProject> GenerateProject(int pages) {
     return project;
 }
 
-void SetBytes(benchmark::State& state, int64_t bytes) {
+// Reports the project file's size and the throughput over it, and the
+// size in pages for the complexity fit.
+void ReportSize(benchmark::State& state) {
+    TStringList lines;
+    lines.LoadFromFile(kProjectFile);
+    const auto bytes = static_cast<int64_t>(lines.Text().size());
     state.SetBytesProcessed(state.iterations() * bytes);
     state.counters["file_bytes"] = static_cast<double>(bytes);
+    state.SetComplexityN(state.range(0));
 }
 
 void BM_SaveProject(benchmark::State& state) {
     testsupport::FreshMachine machine;
     const auto project = GenerateProject(static_cast<int>(state.range(0)));
     for (auto _ : state) WriteProjectFile(*project, kProjectFile);
-    TStringList lines;
-    lines.LoadFromFile(kProjectFile);
-    SetBytes(state, static_cast<int64_t>(lines.Text().size()));
-    state.SetComplexityN(state.range(0));
+    ReportSize(state);
 }
 
 void BM_LoadProject(benchmark::State& state) {
@@ -78,10 +81,7 @@ void BM_LoadProject(benchmark::State& state) {
         ReadProjectFile(project, kProjectFile);
         benchmark::DoNotOptimize(project.Pages.Count());
     }
-    TStringList lines;
-    lines.LoadFromFile(kProjectFile);
-    SetBytes(state, static_cast<int64_t>(lines.Text().size()));
-    state.SetComplexityN(state.range(0));
+    ReportSize(state);
 }
 
 // The same bytes written and read as plain lines.
@@ -91,8 +91,7 @@ void BM_PlainLinesWrite(benchmark::State& state) {
     TStringList lines;
     lines.LoadFromFile(kProjectFile);
     for (auto _ : state) lines.SaveToFile(kPlainFile);
-    SetBytes(state, static_cast<int64_t>(lines.Text().size()));
-    state.SetComplexityN(state.range(0));
+    ReportSize(state);
 }
 
 void BM_PlainLinesRead(benchmark::State& state) {
@@ -103,10 +102,7 @@ void BM_PlainLinesRead(benchmark::State& state) {
         lines.LoadFromFile(kProjectFile);
         benchmark::DoNotOptimize(lines.Count());
     }
-    TStringList lines;
-    lines.LoadFromFile(kProjectFile);
-    SetBytes(state, static_cast<int64_t>(lines.Text().size()));
-    state.SetComplexityN(state.range(0));
+    ReportSize(state);
 }
 
 void PageCounts(benchmark::internal::Benchmark* bench) {

@@ -11,6 +11,10 @@
 
 namespace {
 
+// Pages are formatted in memory and go to the file in blocks of about this
+// size.
+constexpr size_t kFlushSize = 64 * 1024;
+
 void WritePage(TProjectLineWriter& out, const TPageObject& page) {
     out.WriteString(page.Name);
     out.WriteString(page.TopicID);
@@ -71,8 +75,13 @@ void WriteProjectFile(const THelpProject& project, const std::string& fileName) 
         out.WriteBoolean(entry.IsGroup);
     }
     out.WriteInteger(project.Pages.Count());
-    for (int i = 0; i < project.Pages.Count(); ++i) WritePage(out, *project.PageAt(i));
-    WriteWholeFileSafely(fileName, out.Bytes());
+    TSafeFileWriter file(fileName);
+    for (int i = 0; i < project.Pages.Count(); ++i) {
+        WritePage(out, *project.PageAt(i));
+        if (out.PendingSize() >= kFlushSize) file.Write(out.TakeBytes());
+    }
+    file.Write(out.TakeBytes());
+    file.Commit();
 }
 
 void ReadProjectFile(THelpProject& project, const std::string& fileName) {

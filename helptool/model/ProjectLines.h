@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class TStrings;
 
@@ -16,7 +17,7 @@ bool HoldsLineBreak(std::string_view text);
 class TProjectLineWriter {
 public:
     // A string that holds a line break cannot be one line: raises
-    // EConvertError naming the value, before anything reaches a file.
+    // EConvertError naming the value.
     void WriteString(std::string_view text);
     void WriteInteger(int32_t value);
     void WriteBoolean(bool value);
@@ -25,7 +26,9 @@ public:
     // reads back as the same text.
     void WriteLines(const TStrings& lines);
 
-    const std::string& Bytes() const { return bytes_; }
+    // The bytes written since the last call, handed over.
+    std::string TakeBytes() { return std::exchange(bytes_, {}); }
+    size_t PendingSize() const { return bytes_.size(); }
 
 private:
     void EndLine() { bytes_ += "\r\n"; }

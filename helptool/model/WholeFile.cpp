@@ -19,14 +19,12 @@ constexpr uint32_t kBlockSize = 64 * 1024;
 class OpenFile {
 public:
     explicit OpenFile(win32::HANDLE handle) : handle_(handle) {}
-    ~OpenFile() { Close(); }
+    ~OpenFile() {
+        if (handle_ != win32::INVALID_HANDLE_VALUE) win32::CloseHandle(handle_);
+    }
     OpenFile(const OpenFile&) = delete;
     OpenFile& operator=(const OpenFile&) = delete;
     win32::HANDLE Handle() const { return handle_; }
-    void Close() {
-        if (handle_ != win32::INVALID_HANDLE_VALUE) win32::CloseHandle(handle_);
-        handle_ = win32::INVALID_HANDLE_VALUE;
-    }
 
 private:
     win32::HANDLE handle_;
@@ -74,17 +72,31 @@ std::string ReadWholeFile(const std::string& fileName) {
     return bytes;
 }
 
-void WriteWholeFileSafely(const std::string& fileName, const std::string& bytes) {
-    const std::string tempName = NewFileBeside(fileName);
-    try {
-        OpenFile file(win32::CreateFile(tempName, win32::GENERIC_WRITE, 0, nullptr, win32::TRUNCATE_EXISTING,
-                                        win32::FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file.Handle() == win32::INVALID_HANDLE_VALUE) RaiseLastInOutError();
-        WriteAll(file.Handle(), bytes);
-        file.Close();
-        if (!win32::MoveFileEx(tempName, fileName, win32::MOVEFILE_REPLACE_EXISTING)) RaiseLastInOutError();
-    } catch (...) {
-        win32::DeleteFile(tempName);
-        throw;
+TSafeFileWriter::TSafeFileWriter(std::string fileName)
+    : fileName_(std::move(fileName)), tempName_(NewFileBeside(fileName_)) {
+    handle_ = win32::CreateFile(tempName_, win32::GENERIC_WRITE, 0, nullptr, win32::TRUNCATE_EXISTING,
+                                win32::FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle_ == win32::INVALID_HANDLE_VALUE) {
+        const uint32_t error = win32::GetLastError();
+        win32::DeleteFile(tempName_);
+        RaiseInOutError(error);
+    }
+}
+
+TSafeFileWriter::~TSafeFileWriter() {
+    if (handle_ == win32::INVALID_HANDLE_VALUE) return;
+    win32::CloseHandle(handle_);
+    win32::DeleteFile(tempName_);
+}
+
+void TSafeFileWriter::Write(const std::string& bytes) { WriteAll(handle_, bytes); }
+
+void TSafeFileWriter::Commit() {
+    win32::CloseHandle(handle_);
+    handle_ = win32::INVALID_HANDLE_VALUE;
+    if (!win32::MoveFileEx(tempName_, fileName_, win32::MOVEFILE_REPLACE_EXISTING)) {
+        const uint32_t error = win32::GetLastError();
+        win32::DeleteFile(tempName_);
+        RaiseInOutError(error);
     }
 }

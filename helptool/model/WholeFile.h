@@ -9,8 +9,22 @@
 // read only.
 std::string ReadWholeFile(const std::string& fileName);
 
-// Replaces the file's content with `bytes` so that a failure leaves the
-// previous file as it was: the bytes go to a new file in the same folder,
-// which replaces the old one only once it is completely written. On a
-// failure the new file is deleted again and the error raised.
-void WriteWholeFileSafely(const std::string& fileName, const std::string& bytes);
+// Replaces a file's content so that a failure leaves the previous file as
+// it was: the bytes go to a new file in the same folder, which replaces the
+// old one only on Commit, once everything is written. Destroyed without
+// Commit (a failure on the way), it deletes the new file again.
+class TSafeFileWriter {
+public:
+    explicit TSafeFileWriter(std::string fileName);
+    ~TSafeFileWriter();
+    TSafeFileWriter(const TSafeFileWriter&) = delete;
+    TSafeFileWriter& operator=(const TSafeFileWriter&) = delete;
+
+    void Write(const std::string& bytes);
+    void Commit();
+
+private:
+    std::string fileName_;
+    std::string tempName_;
+    void* handle_;
+};

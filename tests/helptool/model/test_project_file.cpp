@@ -263,6 +263,8 @@ TEST_F(ProjectFileTest, LineBreaksInsideValues) {
 
     page->TopicTitle = "Title\r\nmore";
     EXPECT_THROW(WriteProjectFile(project, "C:\\help.qpx"), EConvertError);
+    for (const auto& entry : std::filesystem::directory_iterator(machine.HostPath("C:\\")))
+        EXPECT_NE(entry.path().extension(), ".TMP") << "left behind: " << entry.path();
     THelpProject reread;
     ReadProjectFile(reread, "C:\\help.qpx");
     EXPECT_EQ(reread.PageAt(0)->TopicTitle, "");
