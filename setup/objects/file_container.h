@@ -4,6 +4,9 @@
 // a companion path specifier (TpsFileContainer) through which other objects
 // name its destination.
 //
+// InstallObjects shows the hourglass cursor while it runs and reports the
+// shared archive engine's Abort flag to OnAfterInstallObjects.
+//
 // Notifications: while BusyState is not 0 the container handles the status
 // codes (replacing, status, new disk, download, skipped files) and passes
 // every code on to its own Container with itself as sender; an idle
