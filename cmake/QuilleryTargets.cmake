@@ -41,7 +41,7 @@ function(quillery_tests)
     file(RELATIVE_PATH rel "${PROJECT_SOURCE_DIR}/tests" "${CMAKE_CURRENT_SOURCE_DIR}")
     string(REPLACE "/" "_" prefix "${rel}")
     set(target "${prefix}_${stem}")
-    add_executable(${target} ${test} ${helpers})
+    add_executable(${target} ${test} ${helpers} "${PROJECT_SOURCE_DIR}/tests/support/lsan_suppressions.cpp")
     target_link_libraries(${target} PRIVATE ${ARG_DEPENDS} test_support GTest::gtest GTest::gtest_main GTest::gmock)
     target_compile_definitions(${target} PRIVATE
       QUILLERY_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}"

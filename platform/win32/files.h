@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "win32/access_rights.h"
 #include "win32/handles.h"
 
 namespace win32 {
@@ -17,7 +18,6 @@ enum : uint32_t {
     GENERIC_WRITE = 0x40000000,
     GENERIC_EXECUTE = 0x20000000,
     GENERIC_ALL = 0x10000000,
-    DELETE = 0x00010000,
     FILE_READ_DATA = 0x0001,
     FILE_WRITE_DATA = 0x0002,
     FILE_APPEND_DATA = 0x0004,

@@ -10,6 +10,8 @@ namespace win32 {
 namespace {
 
 const std::string kCurrentVersion = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+// A user's hive spells its software key "Software", as Windows does.
+const std::string kUserCurrentVersion = "Software\\Microsoft\\Windows\\CurrentVersion";
 
 // Writes keys and values below one key of the store.
 class KeyWriter {
@@ -116,16 +118,16 @@ void WriteMachineKeys(KeyWriter& machine, const MachineConfig& config, const Mac
 }
 
 void WriteUserKeys(KeyWriter& user, const MachineLayout& layout, bool nt) {
-    user.Key(kCurrentVersion + "\\Run");
-    user.Key(kCurrentVersion + "\\RunOnce");
+    user.Key(kUserCurrentVersion + "\\Run");
+    user.Key(kUserCurrentVersion + "\\RunOnce");
     const Folder folders[] = {
         {"AppData", &layout.appData},   {"Cookies", &layout.cookies},     {"Desktop", &layout.desktop},
         {"Favorites", &layout.favorites}, {"NetHood", &layout.nethood},   {"Personal", &layout.personal},
         {"Programs", &layout.programs}, {"Recent", &layout.recent},       {"SendTo", &layout.sendTo},
         {"Start Menu", &layout.startMenu}, {"Startup", &layout.startup}, {"Templates", &layout.templates},
     };
-    const std::string shellFolders = kCurrentVersion + "\\Explorer\\Shell Folders";
-    const std::string userShellFolders = kCurrentVersion + "\\Explorer\\User Shell Folders";
+    const std::string shellFolders = kUserCurrentVersion + "\\Explorer\\Shell Folders";
+    const std::string userShellFolders = kUserCurrentVersion + "\\Explorer\\User Shell Folders";
     for (const auto& folder : folders) {
         user.String(shellFolders, folder.name, *folder.path);
         if (nt) {

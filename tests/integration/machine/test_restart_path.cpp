@@ -8,7 +8,7 @@
 
 #include "outside/machine_tool_process.h"
 #include "support/fresh_machine.h"
-#include "support_machine_keys.h"
+#include "support/request_restart.h"
 #include "win32/attributes.h"
 #include "win32/directories.h"
 #include "win32/errors.h"
@@ -17,9 +17,9 @@
 #include "win32/files.h"
 #include "win32/process/processes.h"
 #include "win32/process/restart.h"
+#include "win32/registry/registry.h"
 
 using namespace win32;
-using testsupport::SetMachineKeyText;
 using testsupport::ToolRun;
 
 namespace {
@@ -31,6 +31,20 @@ const std::string kDll = kAppFolder + "\\hwdll.dll";
 const std::string kNewDll = kAppFolder + "\\hwdll.1";
 const std::string kBatch = kAppFolder + "\\finish.bat";
 
+// Creates HKEY_LOCAL_MACHINE\<subKey> (volatile when asked) and sets its
+// text value `name`.
+void SetMachineKeyText(const std::string& subKey, bool isVolatile, const std::string& name, const std::string& text) {
+    HKEY key = 0;
+    ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, subKey, 0, "", isVolatile ? REG_OPTION_VOLATILE : REG_OPTION_NON_VOLATILE,
+                             KEY_ALL_ACCESS, &key, nullptr),
+              ERROR_SUCCESS)
+        << subKey;
+    EXPECT_EQ(RegSetValueEx(key, name, 0, REG_SZ, reinterpret_cast<const uint8_t*>(text.c_str()),
+                            static_cast<uint32_t>(text.size() + 1)),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
 class RestartPath : public ::testing::TestWithParam<const char*> {
 protected:
     ToolRun Tool(const std::string& arguments) const {
@@ -39,20 +53,6 @@ protected:
     std::string Export(const std::string& key) const { return Tool("reg export '" + key + "'").out; }
     bool Exists(const std::string& path) const { return GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES; }
 
-    // Asks for the restart as the setup program does on each family.
-    void RequestRestart() const {
-        if (IsNTFamily(machine.Machine().Config().version)) {
-            HANDLE token = nullptr;
-            ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token));
-            TOKEN_PRIVILEGES privileges;
-            privileges.PrivilegeCount = 1;
-            ASSERT_TRUE(LookupPrivilegeValue("", SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid));
-            privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-            ASSERT_TRUE(AdjustTokenPrivileges(token, false, &privileges, 0, nullptr, nullptr));
-            ASSERT_TRUE(CloseHandle(token));
-        }
-        ASSERT_TRUE(ExitWindowsEx(EWX_REBOOT, 0));
-    }
 
     testsupport::FreshMachine machine{GetParam()};
 };
@@ -78,7 +78,7 @@ TEST_P(RestartPath, FileInUseIsReplacedAndTheBatchFileRunsOnce) {
     EXPECT_FALSE(MoveFileEx(kNewDll, kDll, MOVEFILE_REPLACE_EXISTING));
     EXPECT_EQ(GetLastError(), uint32_t{ERROR_SHARING_VIOLATION});
     ASSERT_TRUE(MoveFileEx(kNewDll, kDll, MOVEFILE_DELAY_UNTIL_REBOOT | MOVEFILE_REPLACE_EXISTING));
-    RequestRestart();
+    testsupport::RequestRestart();
     ASSERT_TRUE(CloseHandle(held));  // the program ends
 
     if (nt) {
@@ -129,7 +129,7 @@ TEST_P(RestartPath, AFailedStepIsReportedAndTheOthersStillRun) {
     ASSERT_TRUE(WriteWholeFile("C:\\good.bat", "COPY C:\\marker.txt C:\\good.txt\r\n"));
     SetMachineKeyText(kRunOnceKey, false, "Broken", "C:\\no\\such\\setup.exe");
     SetMachineKeyText(kRunOnceKey, false, "Good", "C:\\good.bat");
-    RequestRestart();
+    testsupport::RequestRestart();
 
     const ToolRun boot = Tool("reboot");
     EXPECT_EQ(boot.exitCode, 1);

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "support/fresh_machine.h"
+#include "support/request_restart.h"
 #include "win32/attributes.h"
 #include "win32/directories.h"
 #include "win32/errors.h"
@@ -59,21 +60,6 @@ protected:
     testsupport::FreshMachine machine;
 };
 
-// Asks for a restart the way the setup program does on each family.
-void RequestRestart(bool nt) {
-    if (nt) {
-        HANDLE token = nullptr;
-        ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token));
-        TOKEN_PRIVILEGES privileges;
-        privileges.PrivilegeCount = 1;
-        ASSERT_TRUE(LookupPrivilegeValue("", SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid));
-        privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-        ASSERT_TRUE(AdjustTokenPrivileges(token, false, &privileges, 0, nullptr, nullptr));
-        ASSERT_TRUE(CloseHandle(token));
-    }
-    ASSERT_TRUE(ExitWindowsEx(EWX_REBOOT, 0));
-}
-
 TEST_P(BootTest, FileInUseIsReplacedAndRunOnceCommandsRunOnceInOrder) {
     const bool nt = IsNTFamily(machine.Machine().Config().version);
     ASSERT_TRUE(CreateDirectory("C:\\Program Files\\Quillery App", nullptr));
@@ -93,7 +79,7 @@ TEST_P(BootTest, FileInUseIsReplacedAndRunOnceCommandsRunOnceInOrder) {
     }
     SetRunOnce(HKEY_CURRENT_USER, "QuorvelUnfinished", Program() + " user -r");
     SetRunOnce(HKEY_LOCAL_MACHINE, "QuorvelBatFile", Program() + " machine");
-    RequestRestart(nt);
+    testsupport::RequestRestart();
     ASSERT_TRUE(PendingRestartRequest().has_value());
     EXPECT_EQ(PendingRestartRequest()->flags, EWX_REBOOT);
 
