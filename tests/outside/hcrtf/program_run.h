@@ -4,15 +4,10 @@
 // and build pipelines run them. Header-only, so that the test folders of
 // both programs can use it.
 
-#include <sys/wait.h>
-
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
-#include "outside/machine_tool_process.h"
-#include "support/temp_dir.h"
+#include "support/program_process.h"
 
 namespace testsupport {
 
@@ -21,20 +16,8 @@ namespace testsupport {
 // `machineFolder`.
 inline ToolRun RunBuiltProgram(const std::string& program, const std::string& arguments,
                                const std::filesystem::path& machineFolder) {
-    const TempDir scratch("quillery-program-run");
-    const std::filesystem::path errors = scratch / "stderr";
-    const std::string command = "QUILLERY_MACHINE=" + ShellWord(machineFolder.string()) + " " +
-                                ShellWord(std::string(QUILLERY_BINARY_DIR) + "/" + program) + " " + arguments +
-                                " 2>" + ShellWord(errors.string());
-    ToolRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    std::array<char, 4096> buffer;
-    for (size_t n = 0; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) run.out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = std::filesystem::exists(errors) ? ReadHostFile(errors) : std::string();
-    return run;
+    return RunProgramProcess("QUILLERY_MACHINE=" + ShellWord(machineFolder.string()) + " " +
+                             ShellWord(std::string(QUILLERY_BINARY_DIR) + "/" + program) + " " + arguments);
 }
 
 }  // namespace testsupport
