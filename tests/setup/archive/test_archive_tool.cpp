@@ -204,6 +204,24 @@ TEST_F(ArchiveTool, SpanIntoAFolderWritesOneSplitVolume) {
     EXPECT_EQ(Contents("C:\\out\\b.bin"), Contents("C:\\src\\b.bin"));
 }
 
+TEST_F(ArchiveTool, AProgressBarShowsOnATerminalOnly) {
+    const std::vector<std::string> add = {"add", "C:\\build\\files.1", "C:\\src\\a.txt", "C:\\src\\b.bin"};
+    const testsupport::ToolRun piped = Tool(add);
+    ASSERT_EQ(piped.exitCode, 0);
+    EXPECT_EQ(piped.err, "");
+
+    // script(1) gives the tool a terminal; everything it shows comes back on the pipe.
+    std::string line = "QUILLERY_MACHINE=" + ShellWord(machine.Folder().string()) + " " +
+                       ShellWord(std::string(QUILLERY_BINARY_DIR) + "/setup/archive/tool/quillery-archive");
+    for (const std::string& argument : add) line += " " + ShellWord(argument);
+    FILE* pipe = popen(("script -qec " + ShellWord(line) + " /dev/null").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string shown;
+    for (int c; (c = fgetc(pipe)) != EOF;) shown += char(c);
+    EXPECT_EQ(pclose(pipe), 0);
+    EXPECT_NE(shown.find("\r[" + std::string(40, '#') + "] 100%"), std::string::npos) << shown;
+}
+
 TEST_F(ArchiveTool, ErrorsExitWithAStatusAndAMessage) {
     ASSERT_EQ(Tool({"add", "C:\\build\\files.1", "C:\\src\\a.txt"}).exitCode, 0);
     Place("\x03\0\0\0\0damaged", "C:\\build\\damaged.1");
