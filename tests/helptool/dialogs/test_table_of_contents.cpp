@@ -160,4 +160,87 @@ TEST_F(TableOfContents, DeletingAGroupFreesItsWholeSubtreeAndNeedsASelection) {
     EXPECT_EQ(Messages(), Lines{"Quillery: You must select an item first."});
 }
 
+TEST_F(TableOfContents, PropertiesRenameGroupsAndGiveTopicsTheirPage) {
+    AddSample();
+    for (const char* page : {"Details", "Intro", "Reference"}) project.CreatePage(page);
+    Script([&](TfrmTableOfContents& editor) {
+        Click(editor, "Properties1");
+        Select(editor, "More");
+        Click(editor, "Properties1");  // an empty name changes nothing
+        Click(editor, "Properties2");
+        EXPECT_EQ(editor.Items().Selected()->Text(), "Further");
+        Select(editor, "Intro");
+        editor.Items().DblClick();
+        Select(editor, "Deep");  // its page does not exist
+        Click(editor, "Properties1");
+        Select(editor, "Reference");
+        Click(editor, "Properties1");
+    });
+    dialogs.Answer(mrOk)
+        .AnswerInput("")
+        .AnswerInput("Further")
+        .AnswerForm([](TForm& form) {
+            auto& dialog = dynamic_cast<TfrmTOCTopicProperties&>(form);
+            EXPECT_EQ(form.Caption(), "Topic Properties");
+            EXPECT_EQ(dialog.NameEdit().Text(), "Intro");
+            EXPECT_EQ(dialog.PageList().Items()->Text(), "Details\r\nIntro\r\nReference\r\n");
+            EXPECT_EQ(dialog.PageList().ItemIndex(), 1);
+            dialog.NameEdit().SetText("Introduction");
+            dialog.PageList().SetItemIndex(0);
+            dynamic_cast<TButton*>(form.FindComponent("btnOK"))->Click();
+        })
+        .AnswerForm([](TForm& form) {
+            auto& dialog = dynamic_cast<TfrmTOCTopicProperties&>(form);
+            EXPECT_EQ(dialog.PageList().ItemIndex(), -1);
+            dynamic_cast<TButton*>(form.FindComponent("btnOK"))->Click();
+        })
+        .AnswerForm([](TForm& form) {
+            dynamic_cast<TfrmTOCTopicProperties&>(form).NameEdit().SetText("Lost");
+            dynamic_cast<TButton*>(form.FindComponent("btnCancel"))->Click();
+        });
+    Run();
+    EXPECT_EQ(Messages(), Lines{"Quillery: You must select an item first."});
+    EXPECT_EQ(dialogs.Asked(2).Caption, "Group Properties");
+    EXPECT_EQ(dialogs.Asked(2).Text, "Group Name");
+    EXPECT_EQ(dialogs.Asked(2).Value, "More");
+    EXPECT_EQ(dialogs.Asked(3).Value, "More");
+    EXPECT_EQ(OutlineLines(project),
+              (Lines{"Getting Started", "\tIntroduction", "\tFurther", "\t\tDeep", "\tDetails", "Reference"}));
+    EXPECT_EQ(OutlineEntries(project), (Lines{"Getting Started||G", "Introduction|Details|T", "Further||G", "Deep||T",
+                                              "Details|Details|T", "Reference|Reference|T"}));
+}
+
+TEST_F(TableOfContents, ATopicsPageIsFoundIgnoringCase) {
+    AddEntries(project, {{"Intro", false, "INTRO"}});
+    project.CreatePage("Intro");
+    Script([&](TfrmTableOfContents& editor) {
+        Select(editor, "Intro");
+        Click(editor, "Properties1");
+    });
+    dialogs.AnswerForm([](TForm& form) {
+        EXPECT_EQ(dynamic_cast<TfrmTOCTopicProperties&>(form).PageList().ItemIndex(), 0);
+        dynamic_cast<TButton*>(form.FindComponent("btnOK"))->Click();
+    });
+    Run();
+    EXPECT_EQ(OutlineEntries(project), Lines{"Intro|Intro|T"});
+}
+
+TEST_F(TableOfContents, AnEditorEndedByAnErrorStillGivesBackItsEntries) {
+    AddSample();
+    // The editor deletes a group, adds a topic, then fails: no answer is
+    // left for the next question.
+    dialogs.AnswerForm([&](TForm& form) {
+        auto& editor = dynamic_cast<TfrmTableOfContents&>(form);
+        Select(editor, "Getting Started");
+        Click(editor, "DeleteTopicGroup1");
+        Select(editor, "");
+        Click(editor, "NewItemAtSubLevel1");
+        Click(editor, "NewItemAtSubLevel1");
+    });
+    dialogs.AnswerInput("Added");
+    EXPECT_THROW(RunTableOfContents(project, nullptr), EDialogScript);
+    EXPECT_TRUE(project.Globals.Modified);
+    EXPECT_EQ(OutlineEntries(project), (Lines{"Reference|Reference|T", "Added||T"}));
+}
+
 }  // namespace
