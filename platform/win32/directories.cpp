@@ -16,6 +16,9 @@
 namespace win32 {
 
 namespace {
+// A new folder must leave room for a file of 8.3 characters below it.
+constexpr size_t kMaxFolderPath = MAX_PATH - 12;
+
 // The current directory or one of its parents is `path` (compared as the
 // resolved, real-case paths).
 bool IsCurrentOrAbove(const WindowsPath& path) {
@@ -35,6 +38,14 @@ bool CreateDirectory(const std::string& pathName, void* securityAttributes) {
     MachineLock lock;
     const auto resolved = ResolveWindowsPath(pathName);
     if (!resolved) return false;
+    if (resolved->path.Text().size() >= kMaxFolderPath) {
+        SetLastError(ERROR_FILENAME_EXCED_RANGE);
+        return false;
+    }
+    if (resolved->path.IsRoot()) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     if (resolved->exists) {
         SetLastError(ERROR_ALREADY_EXISTS);
         return false;

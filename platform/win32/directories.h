@@ -8,7 +8,9 @@
 namespace win32 {
 
 // ERROR_ALREADY_EXISTS when the folder (or a file of that name) exists,
-// ERROR_PATH_NOT_FOUND when its parent does not. Security attributes are
+// ERROR_PATH_NOT_FOUND when its parent does not, ERROR_ACCESS_DENIED for a
+// root, ERROR_FILENAME_EXCED_RANGE when the full path has 248 characters
+// or more (no room left for an 8.3 file name below it). Security attributes are
 // not supported and must be null.
 bool CreateDirectory(const std::string& pathName, void* securityAttributes);
 // ERROR_DIR_NOT_EMPTY, ERROR_DIRECTORY for a file, ERROR_SHARING_VIOLATION
