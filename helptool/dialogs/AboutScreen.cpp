@@ -37,6 +37,9 @@ const char* const kDeclaration = R"(object frmAbout: TfrmAbout
     ParentFont = False
   end
   object lblProduct: TLabel
+    AutoSize = False
+    Width = 240
+    Height = 34
     Left = 72
     Top = 16
     Caption = 'Quillery'
@@ -46,25 +49,40 @@ const char* const kDeclaration = R"(object frmAbout: TfrmAbout
     ParentFont = False
   end
   object lblVersionCaption: TLabel
+    AutoSize = False
+    Width = 48
+    Height = 16
     Left = 72
     Top = 56
     Caption = 'Version:'
   end
   object lblVersion: TLabel
+    AutoSize = False
+    Width = 150
+    Height = 16
     Left = 120
     Top = 56
   end
   object lblMaker: TLabel
+    AutoSize = False
+    Width = 240
+    Height = 16
     Left = 72
     Top = 84
     Caption = 'TARN'
   end
   object lblWeb: TLabel
+    AutoSize = False
+    Width = 240
+    Height = 16
     Left = 72
     Top = 100
     Caption = 'www.tarn.example'
   end
   object lblNotice: TLabel
+    AutoSize = False
+    Width = 250
+    Height = 16
     Left = 72
     Top = 124
     Caption = 'Writes the sources of Windows Help files.'

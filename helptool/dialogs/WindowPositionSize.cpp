@@ -34,9 +34,9 @@ const char* const kDeclaration = R"(object frmWindowPositionSize: TfrmWindowPosi
       Caption = 'Left:'
     end
     object edtLeft: TEdit
-      Left = 56
+      Left = 60
       Top = 24
-      Width = 68
+      Width = 64
       Height = 21
     end
     object lblTop: TLabel
@@ -45,9 +45,9 @@ const char* const kDeclaration = R"(object frmWindowPositionSize: TfrmWindowPosi
       Caption = 'Top:'
     end
     object edtTop: TEdit
-      Left = 56
+      Left = 60
       Top = 64
-      Width = 68
+      Width = 64
       Height = 21
     end
   end
@@ -63,9 +63,9 @@ const char* const kDeclaration = R"(object frmWindowPositionSize: TfrmWindowPosi
       Caption = 'Width:'
     end
     object edtWidth: TEdit
-      Left = 56
+      Left = 60
       Top = 24
-      Width = 68
+      Width = 64
       Height = 21
     end
     object lblHeight: TLabel
@@ -74,9 +74,9 @@ const char* const kDeclaration = R"(object frmWindowPositionSize: TfrmWindowPosi
       Caption = 'Height:'
     end
     object edtHeight: TEdit
-      Left = 56
+      Left = 60
       Top = 64
-      Width = 68
+      Width = 64
       Height = 21
     end
   end
