@@ -326,8 +326,12 @@ void TQrvlCompress::CompressMember(TFileHeader& header) {
         AddStatus(std::exchange(readSinceStatus, 0));
     };
     int flush = Z_NO_FLUSH;
+    // Never more than the size in the header is read: a source that grows
+    // while it is read (the archive itself, added to itself) would
+    // otherwise be followed to the 2 GB limit.
     while (flush != Z_FINISH) {
-        const int32_t n = source_->Read(input.data(), kCompressedBlock);
+        const int64_t left = int64_t(r.Size) - source_->Position();
+        const int32_t n = left > 0 ? source_->Read(input.data(), int32_t(std::min<int64_t>(left, kCompressedBlock))) : 0;
         readSinceStatus += n;
         if (n == 0) flush = Z_FINISH;
         z->next_in = input.data();
@@ -342,7 +346,7 @@ void TQrvlCompress::CompressMember(TFileHeader& header) {
             if (flush != Z_FINISH || result == Z_STREAM_END) break;
         }
     }
-    if (source_->Position() != r.Size)
+    if (source_->Position() != r.Size || source_->Size() != r.Size)
         throw EQrvlCompress("The file %s changed while it was added to the archive", {r.Name});
     flushOutput();  // the last, partial block: the call "at the end"
     source_.reset();
