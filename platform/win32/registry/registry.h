@@ -19,7 +19,8 @@
 // Names. Key and value names compare without regard to case and keep the
 // case they were created with. A sub-key path is a list of names separated
 // by "\"; a leading "\" or an empty name inside it is ERROR_BAD_PATHNAME, a
-// trailing "\" is ignored. Key names are at most 255 characters.
+// trailing "\" is ignored. Key names are at most 255 characters and value
+// names at most 16383 (ERROR_INVALID_PARAMETER beyond).
 //
 // Order. RegEnumKeyEx lists sub-keys alphabetically without regard to case
 // on the NT family and in the order they were created on the 9x family;

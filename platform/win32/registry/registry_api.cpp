@@ -17,6 +17,9 @@ namespace {
 // Rights that change a key, its values or its sub-keys.
 constexpr uint32_t kWriteRights = KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_CREATE_LINK | DELETE | WRITE_DAC | WRITE_OWNER;
 
+// The longest value name Windows stores.
+constexpr size_t kMaxValueNameLength = 16383;
+
 // Handles of opened keys count up from here in steps of 4, as Windows
 // handles do; they never collide with the predefined values.
 constexpr HKEY kFirstHandle = 0x100;
@@ -249,6 +252,7 @@ LONG RegQueryValueEx(HKEY hKey, const std::string& valueName, uint32_t* reserved
 LONG RegSetValueEx(HKEY hKey, const std::string& valueName, uint32_t /*reserved*/, uint32_t type, const uint8_t* data,
                    uint32_t cbData) {
     if (!data && cbData > 0) return ERROR_INVALID_PARAMETER;
+    if (valueName.size() > kMaxValueNameLength) return ERROR_INVALID_PARAMETER;
     return WithKey(hKey, KEY_SET_VALUE, [&](RegistryStore& store, int64_t key) -> LONG {
         if (store.IsReadOnly(key)) return ERROR_ACCESS_DENIED;
         const std::string bytes = cbData > 0 ? std::string(reinterpret_cast<const char*>(data), cbData) : std::string();
