@@ -46,16 +46,17 @@ std::string SafeFileName(const std::string& name) {
     return part.substr(part.find_last_of('/') == std::string::npos ? 0 : part.find_last_of('/') + 1);
 }
 
-// Inflate copies every output block into its 32 KB window. When the block
-// and the window start at the same offset within a 4 KB page, every load of
-// that copy aliases a store and stalls (a tenth of the extraction time in
-// the benchmark), so output blocks are page-aligned (PageBlock) and zlib's
-// memory starts half a page past a page boundary.
+// zlib copies deflate's input and inflate's output through its window.
+// When a block and the window start at the same offset within a 4 KB page,
+// every load of that copy aliases a store and stalls (a tenth of the
+// extraction time in the benchmark), so those blocks are page-aligned
+// (PageBlock) and zlib's memory starts half a page past a page boundary.
 constexpr size_t kPage = 4096;
 constexpr size_t kZlibShift = kPage / 2;
 
+template <int32_t Size>
 struct alignas(kPage) PageBlock {
-    uint8_t bytes[kInflateBlock];
+    uint8_t bytes[Size];
 };
 
 voidpf ZlibAllocate(voidpf, uInt items, uInt size) {
@@ -309,7 +310,9 @@ void TQrvlCompress::CompressMember(TFileHeader& header) {
 
     ZStream z(true);
     z.StartDeflate(ZlibLevel(compressionLevel_));
-    std::vector<uint8_t> input(kCompressedBlock), output(kCompressedBlock);
+    const auto inputBlock = std::make_unique<PageBlock<kCompressedBlock>>();
+    uint8_t* const input = inputBlock->bytes;
+    std::vector<uint8_t> output(kCompressedBlock);
     int64_t readSinceStatus = 0, packed = 0;
     z->next_out = output.data();
     z->avail_out = kCompressedBlock;
@@ -331,10 +334,10 @@ void TQrvlCompress::CompressMember(TFileHeader& header) {
     // otherwise be followed to the 2 GB limit.
     while (flush != Z_FINISH) {
         const int64_t left = int64_t(r.Size) - source_->Position();
-        const int32_t n = left > 0 ? source_->Read(input.data(), int32_t(std::min<int64_t>(left, kCompressedBlock))) : 0;
+        const int32_t n = left > 0 ? source_->Read(input, int32_t(std::min<int64_t>(left, kCompressedBlock))) : 0;
         readSinceStatus += n;
         if (n == 0) flush = Z_FINISH;
-        z->next_in = input.data();
+        z->next_in = input;
         z->avail_in = uInt(n);
         for (;;) {
             const int result = deflate(z.get(), flush);
@@ -457,7 +460,7 @@ void TQrvlCompress::InflateMember(const TFileHeaderRecord& header, TStream& dest
     ZStream z(false);
     z.StartInflate();
     std::vector<uint8_t> input(kCompressedBlock);
-    const auto block = std::make_unique<PageBlock>();
+    const auto block = std::make_unique<PageBlock<kInflateBlock>>();
     uint8_t* const output = block->bytes;
     bool ended = false;
     // Reads the next input; on the end disk never past the member's end.
