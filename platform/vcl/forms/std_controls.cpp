@@ -50,6 +50,11 @@ void TLabel::FontChanged() {
     AdjustSize();
 }
 
+void TLabel::Loaded() {
+    TControl::Loaded();
+    AdjustSize();
+}
+
 void TLabel::SetAutoSize(bool autoSize) {
     autoSize_ = autoSize;
     AdjustSize();

@@ -45,6 +45,9 @@ public:
 protected:
     void CaptionChanged() override;
     void FontChanged() override;
+    // A label read from a form declaration takes the size of its caption in
+    // its font once the whole declaration is read.
+    void Loaded() override;
     bool WidgetEvent(QEvent* event) override;
 
 private:

@@ -173,6 +173,37 @@ TEST_F(FormDeclaration, UserActionsFireTheBoundHandlers) {
     EXPECT_EQ(form->ModalResult(), mrOk);
 }
 
+TEST(FormDeclarationLabels, ADeclaredLabelTakesTheSizeOfItsCaptionUnlessAutoSizeIsOff) {
+    RegisterSample();
+    auto* form = new TfrmSample(nullptr);
+    ReadFormDeclaration(form, R"(object frmSample: TfrmSample
+  Font.Name = 'Arial'
+  Font.Size = 8
+  object lblLong: TLabel
+    Left = 12
+    Caption = 'Page Background Color'
+    Font.Size = 14
+  end
+  object lblFixed: TLabel
+    Left = 12
+    Width = 40
+    AutoSize = False
+    Caption = 'Page Background Color'
+  end
+end
+)");
+    auto* sized = dynamic_cast<TLabel*>(form->FindComponent("lblLong"));
+    auto* fixed = dynamic_cast<TLabel*>(form->FindComponent("lblFixed"));
+    ASSERT_NE(sized, nullptr);
+    ASSERT_NE(fixed, nullptr);
+    const QSize wanted = static_cast<QLabel*>(sized->Widget())->sizeHint();
+    EXPECT_EQ(sized->Width(), wanted.width());  // the whole caption in its 14-point font
+    EXPECT_EQ(sized->Height(), wanted.height());
+    EXPECT_GT(sized->Width(), 65);
+    EXPECT_EQ(fixed->Width(), 40);
+    Free(form);
+}
+
 TEST(FormDeclarationErrors, AnUnknownPropertyNamesItsLine) {
     RegisterSample();
     auto* form = new TfrmSample(nullptr);
