@@ -30,6 +30,14 @@ protected:
     void AddLink(const std::string& name);
     // A shown page "Intro" whose editor holds `text`, the cursor at its end.
     void ShowPageWithText(const std::string& text);
+    // Moves the editor's cursor to the end of its text.
+    void CursorToEnd();
+    // Sets the shown page's topic ID, title and keywords through its
+    // properties dialog, closed with OK.
+    void SetPageProperties(const std::string& topicID, const std::string& title, const std::string& keywords);
+    // Adds a link to the shown page leading to `page` through the link
+    // properties dialog and inserts its marker at the end of the text.
+    void InsertLink(const std::string& name, const std::string& page, const std::string& text, bool popup);
     THelpProject& Project() { return form->Project; }
 
     FreshMachine machine;

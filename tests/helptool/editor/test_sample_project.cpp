@@ -10,8 +10,6 @@
 #include <iterator>
 #include <string>
 
-#include "editor/LinkProperties.h"
-#include "editor/PageProperties.h"
 #include "editor/PageHeader.h"
 #include "helptool/editor/support_main_window.h"
 #include "model/TOCObject.h"
@@ -68,20 +66,18 @@ std::string SampleBitmap() {
 class SampleProject : public MainWindowTest {
 protected:
     void Type(const std::string& text) { form->mmoPage().SetSelText(text); }
-    // The editor's text with each paragraph end as the one character that
-    // selection positions count.
-    std::string PositionText() const {
-        std::string text = form->mmoPage().Text();
-        std::erase(text, '\n');
-        return text;
+    // Where `text` starts in the editor, counting a paragraph end once.
+    int32_t Position(const std::string& text) const {
+        std::string shown = form->mmoPage().Text();
+        std::erase(shown, '\n');
+        return static_cast<int32_t>(shown.find(text));
     }
-    void AtEnd() { form->mmoPage().SetSelStart(static_cast<int32_t>(PositionText().size())); }
     // Selects `text` in the editor and gives it the font `name`, `points`, `style`, `color`.
     void Format(const std::string& text, const std::string& name, int points, TFontStyles style,
                 TColor color = clBlack) {
-        const auto start = PositionText().find(text);
-        ASSERT_NE(start, std::string::npos) << text;
-        form->mmoPage().SetSelStart(static_cast<int32_t>(start));
+        const int32_t start = Position(text);
+        ASSERT_GE(start, 0) << text;
+        form->mmoPage().SetSelStart(start);
         form->mmoPage().SetSelLength(static_cast<int32_t>(text.size()));
         TFont font;
         font.SetName(name);
@@ -90,32 +86,7 @@ protected:
         font.SetColor(color);
         dialogs.AnswerFont(font);
         form->mnuFontClick(nullptr);
-        AtEnd();
-    }
-    void SetPageProperties(const std::string& topicID, const std::string& title, const std::string& keywords) {
-        dialogs.AnswerForm([=](TForm& dialog) {
-            auto& properties = dynamic_cast<TfrmPageProperties&>(dialog);
-            properties.edtTopicID().SetText(topicID);
-            properties.edtTopicTitle().SetText(title);
-            properties.edtIndexKeywords().SetText(keywords);
-            dialog.SetModalResult(mrOk);
-        });
-        form->PropertiesPageClick(nullptr);
-    }
-    // Adds a link to the shown page leading to `page` and inserts it at the cursor.
-    void InsertLink(const std::string& name, const std::string& page, const std::string& text, bool popup) {
-        AddLink(name);
-        dialogs.AnswerForm([=](TForm& dialog) {
-            auto& properties = dynamic_cast<TfrmLinkProperties&>(dialog);
-            properties.cboPage().SetItemIndex(properties.cboPage().Items()->IndexOf(page));
-            properties.edtText().SetText(text);
-            properties.chkPopup().SetChecked(popup);
-            dialog.SetModalResult(mrOk);
-        });
-        form->PropertiesLinkClick(nullptr);
-        AtEnd();
-        form->InsertLinkAtCursor1Click(nullptr);
-        AtEnd();
+        CursorToEnd();
     }
     void AddContents(const std::string& line, const std::string& name, bool isGroup, const std::string& page = {}) {
         auto* entry = new TTocObject(name, isGroup);
