@@ -1,8 +1,8 @@
 #include "build/MergedTables.h"
 
 #include "build/PageTables.h"
+#include "build/SameName.h"
 #include "model/PageObject.h"
-#include "vcl/system/ansistrings.h"
 
 namespace {
 
@@ -31,6 +31,6 @@ TMergedTables MergeTables(const TStrings& pages) {
 
 int MergedPosition(const std::vector<std::string>& merged, const std::string& entry) {
     for (size_t i = 0; i < merged.size(); ++i)
-        if (AnsiSameText(merged[i], entry)) return static_cast<int>(i);
+        if (SameName(merged[i], entry)) return static_cast<int>(i);
     return -1;
 }

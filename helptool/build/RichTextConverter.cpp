@@ -1,7 +1,9 @@
 #include "build/RichTextConverter.h"
 
 #include <cctype>
+#include <cstring>
 #include <limits>
+#include <unordered_map>
 #include <vector>
 
 #include "build/BuildMessages.h"
@@ -9,10 +11,10 @@
 #include "build/PageIndex.h"
 #include "build/PageTables.h"
 #include "build/RtfText.h"
+#include "build/SameName.h"
 #include "model/LinkObject.h"
 #include "model/PageObject.h"
 #include "vcl/classes/strings.h"
-#include "vcl/system/ansistrings.h"
 #include "vcl/system/strutils.h"
 
 namespace {
@@ -20,8 +22,9 @@ namespace {
 bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
-bool StartsWith(const std::string& text, size_t pos, const char* word) {
-    return text.compare(pos, std::char_traits<char>::length(word), word) == 0;
+template <size_t N>
+bool StartsWith(const std::string& text, size_t pos, const char (&word)[N]) {
+    return text.size() >= pos && text.size() - pos >= N - 1 && std::memcmp(text.data() + pos, word, N - 1) == 0;
 }
 
 class Scanner {
@@ -31,7 +34,14 @@ public:
           context_(context),
           out_(out),
           fonts_(ExtractFontTable(source)),
-          colors_(ExtractColorTable(source)) {}
+          colors_(ExtractColorTable(source)) {
+        // Each entry's place in the merged tables, found once per page and
+        // not at every \f and \cf: the comparison ignoring case is costly.
+        for (const TPageFont& font : fonts_)
+            mergedFonts_.push_back(MergedPosition(context_.Tables.Fonts, font.Description));
+        for (const std::string& color : colors_)
+            mergedColors_.push_back(MergedPosition(context_.Tables.Colors, color));
+    }
 
     // Scans `line` from `pos`; false when the conversion stopped.
     bool ScanLine(const std::string& line, size_t pos) {
@@ -103,8 +113,7 @@ private:
             ++p;
             int64_t number = 0;
             if (!ReadNumber(line, p, number)) return Stop(TConversionResult::BadFont, "Illegal font found in file.");
-            const std::string* font = FindPageFont(fonts_, number);
-            const int merged = font ? MergedPosition(context_.Tables.Fonts, *font) : -1;
+            const int merged = MergedFont(number);
             if (merged < 0) return Stop(TConversionResult::BadFont, "Illegal font found in file.");
             out_ += "\\f" + std::to_string(merged);
         } else if (next == 'f') {
@@ -118,7 +127,7 @@ private:
             if (number >= static_cast<int64_t>(colors_.size()))
                 out_ += "\\cf0";
             else
-                out_ += "\\cf" + std::to_string(MergedPosition(context_.Tables.Colors, colors_[number]) + 1);
+                out_ += "\\cf" + std::to_string(mergedColors_[static_cast<size_t>(number)] + 1);
         } else if (next == 'c') {
             out_ += "\\c";
             ++p;
@@ -168,11 +177,27 @@ private:
         return true;
     }
 
-    const TLinkObject* FindLink(const std::string& name) const {
+    // The merged position of the page's font `number` (the first of the
+    // page's fonts with that number), or -1 when the page has no such font.
+    int MergedFont(int64_t number) const {
+        const std::string* font = FindPageFont(fonts_, number);
+        for (size_t i = 0; font && i < fonts_.size(); ++i)
+            if (&fonts_[i].Description == font) return mergedFonts_[i];
+        return -1;
+    }
+
+    // The first of the page's links named `name` ignoring case. A page
+    // names the same few links in many markers, so each name is looked up
+    // once.
+    const TLinkObject* FindLink(const std::string& name) {
         if (!links_) return nullptr;
-        for (int i = 0; i < links_->Count(); ++i)
-            if (AnsiSameText(links_->Strings(i), name)) return LinkAt(*links_, i);
-        return nullptr;
+        const auto known = foundLinks_.find(name);
+        if (known != foundLinks_.end()) return known->second;
+        const TLinkObject* found = nullptr;
+        for (int i = 0; i < links_->Count() && !found; ++i)
+            if (SameName(links_->Strings(i), name)) found = LinkAt(*links_, i);
+        foundLinks_.emplace(name, found);
+        return found;
     }
 
     bool LinkMarker(const std::string& line, size_t& pos) {
@@ -215,6 +240,9 @@ private:
     std::string& out_;
     const std::vector<TPageFont> fonts_;
     const std::vector<std::string> colors_;
+    std::vector<int> mergedFonts_;
+    std::vector<int> mergedColors_;
+    std::unordered_map<std::string, const TLinkObject*> foundLinks_;
     bool linkMode_ = false;
     size_t openGroups_ = 0;
     TConversionResult result_ = TConversionResult::Done;
