@@ -1,8 +1,8 @@
 #include "win32/version/elf_version_section.h"
 
 #include <string_view>
+#include <vector>
 
-#include "win32/version/byte_view.h"
 
 namespace win32 {
 namespace {
@@ -41,8 +41,14 @@ bool LooksLikeElfImage(std::span<const uint8_t> image)
 
 VersionBlockLocation FindElfVersionSection(std::span<const uint8_t> image)
 {
-    const ByteView file(image);
-    if (!LooksLikeElfImage(image) || !file.Has(0, 0x34) || file.U8(5) != kLittleEndian)
+    SpanImage source(image);
+    ImageReader reader(source);
+    return FindElfVersionSection(reader);
+}
+
+VersionBlockLocation FindElfVersionSection(ImageReader& file)
+{
+    if (!file.Has(0, 0x34) || !LooksLikeElfImage(file.Bytes(0, 4)) || file.U8(5) != kLittleEndian)
         return VersionBlockLocation::Failure(ERROR_BAD_EXE_FORMAT);
     const uint8_t elfClass = file.U8(4);
     if (elfClass != kClass32 && elfClass != kClass64)
@@ -79,17 +85,16 @@ VersionBlockLocation FindElfVersionSection(std::span<const uint8_t> image)
         return VersionBlockLocation::Failure(ERROR_BAD_EXE_FORMAT);
 
     const Section names = section(namesIndex);
-    const ByteView nameTable = file.Slice(names.offset, names.size);
-    if (names.type == kNoBits || nameTable.size() != names.size)
+    if (names.type == kNoBits || !file.Has(names.offset, names.size))
         return VersionBlockLocation::Failure(ERROR_BAD_EXE_FORMAT);
     const std::string_view wanted(kElfVersionSectionName, sizeof kElfVersionSectionName);  // with its NUL
 
     for (uint64_t i = 0; i < count; ++i) {
         const Section s = section(i);
-        if (!nameTable.Has(s.name, wanted.size()))
+        if (s.name > names.size || wanted.size() > names.size - s.name)
             continue;
-        const std::string_view name(reinterpret_cast<const char*>(nameTable.bytes().data()) + s.name, wanted.size());
-        if (name != wanted)
+        const std::vector<uint8_t> name = file.Bytes(names.offset + s.name, wanted.size());
+        if (std::string_view(reinterpret_cast<const char*>(name.data()), name.size()) != wanted)
             continue;
         if (s.type == kNoBits || !file.Has(s.offset, s.size))
             return VersionBlockLocation::Failure(ERROR_BAD_EXE_FORMAT);

@@ -6,8 +6,8 @@
 
 #include "win32/codepage.h"
 #include "win32/errors.h"
-#include "win32/file_contents.h"
 #include "win32/version/find_version_block.h"
+#include "win32/version/image_file.h"
 #include "win32/version/version_block.h"
 
 namespace win32 {
@@ -23,30 +23,23 @@ size_t PaddedLength(size_t blockLength) { return (blockLength + 3) & ~size_t(3);
 size_t AnsiAreaOffset(size_t blockLength) { return PaddedLength(blockLength) + sizeof kAnsiTag; }
 size_t DataSize(size_t blockLength) { return 2 * PaddedLength(blockLength) + 2 * sizeof kAnsiTag; }
 
-struct FileBlock {
-    std::string image;
-    VersionBlockLocation location;
-    std::span<const uint8_t> Bytes() const
-    {
-        return std::span(reinterpret_cast<const uint8_t*>(image.data()), image.size())
-            .subspan(location.offset, location.size);
-    }
-};
-
-// The file's version block (the file is read through the machine's files,
-// sharing read and write), or nothing with the last error set.
-std::optional<FileBlock> ReadFileBlock(const std::string& fileName)
+// The file's version block, read through the machine's files (sharing read
+// and write) as far as finding it needs, or nothing with the last error set.
+std::optional<FoundVersionBlock> ReadFileBlock(const std::string& fileName)
 {
-    std::optional<std::string> image = ReadWholeFile(fileName);
-    if (!image)
+    std::optional<ImageFile> file = ImageFile::Open(fileName);
+    if (!file)
         return std::nullopt;
-    const VersionBlockLocation location =
-        FindVersionBlock(std::span(reinterpret_cast<const uint8_t*>(image->data()), image->size()));
-    if (location.error != ERROR_SUCCESS) {
-        SetLastError(location.error);
+    FoundVersionBlock found = ReadVersionBlock(*file);
+    if (file->ReadError() != ERROR_SUCCESS) {
+        SetLastError(file->ReadError());
         return std::nullopt;
     }
-    return FileBlock{std::move(*image), location};
+    if (found.location.error != ERROR_SUCCESS) {
+        SetLastError(found.location.error);
+        return std::nullopt;
+    }
+    return found;
 }
 
 void WriteAnsiTexts(const VersionBlock& block, const VersionNode& node, uint8_t* data, size_t dataSize)
@@ -67,7 +60,7 @@ uint32_t GetFileVersionInfoSize(const std::string& fileName, uint32_t* handle)
 {
     if (handle)
         *handle = 0;
-    const std::optional<FileBlock> found = ReadFileBlock(fileName);
+    const std::optional<FoundVersionBlock> found = ReadFileBlock(fileName);
     return found ? uint32_t(DataSize(found->location.size)) : 0;
 }
 
@@ -77,7 +70,7 @@ bool GetFileVersionInfo(const std::string& fileName, uint32_t /*handle*/, uint32
         SetLastError(ERROR_INVALID_PARAMETER);
         return false;
     }
-    const std::optional<FileBlock> found = ReadFileBlock(fileName);
+    const std::optional<FoundVersionBlock> found = ReadFileBlock(fileName);
     if (!found)
         return false;
     const size_t length = found->location.size;
@@ -88,7 +81,7 @@ bool GetFileVersionInfo(const std::string& fileName, uint32_t /*handle*/, uint32
     }
     uint8_t* out = static_cast<uint8_t*>(data);
     std::memset(out, 0, size);
-    std::memcpy(out, found->Bytes().data(), length);
+    std::memcpy(out, found->bytes.data(), length);
     std::memcpy(out + PaddedLength(length), kAnsiTag, sizeof kAnsiTag);
     const std::optional<VersionBlock> block = VersionBlock::Parse(std::span<const uint8_t>(out, length));
     WriteAnsiTexts(*block, block->Root(), out, size);  // FindVersionBlock has parsed these bytes
