@@ -1,8 +1,8 @@
 #include "build/MergedTables.h"
 
 #include "build/PageTables.h"
-#include "build/SameName.h"
 #include "model/PageObject.h"
+#include "vcl/system/ansistrings.h"
 
 namespace {
 
@@ -30,7 +30,13 @@ TMergedTables MergeTables(const TStrings& pages) {
 }
 
 int MergedPosition(const std::vector<std::string>& merged, const std::string& entry) {
+    // No two merged entries are equal ignoring case, so an entry with the
+    // same bytes is the only match; it is looked for first, because the
+    // comparison ignoring case is costly and pages mostly share their
+    // tables byte for byte.
     for (size_t i = 0; i < merged.size(); ++i)
-        if (SameName(merged[i], entry)) return static_cast<int>(i);
+        if (merged[i] == entry) return static_cast<int>(i);
+    for (size_t i = 0; i < merged.size(); ++i)
+        if (AnsiSameText(merged[i], entry)) return static_cast<int>(i);
     return -1;
 }
