@@ -3,18 +3,14 @@
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <span>
 #include <vector>
 
 #include "support/routines_FileSystem.h"
 #include "vcl/classes/class_builder.h"
-#include "vcl/classes/filestream.h"
 #include "vcl/files/file_routines.h"
 #include "vcl/system/convert.h"
 #include "vcl/system/strutils.h"
 #include "win32/module.h"
-#include "win32/version/elf_version_section.h"
-#include "win32/version/pe_version_resource.h"
 #include "win32/version/version_info.h"
 
 uint16_t LanguageIdentifier(TLanguage language) {
@@ -147,28 +143,9 @@ void TVersionResource::Changed() {
     if (!ComponentState().Contains(csLoading)) ReadVersionInfo();
 }
 
-namespace {
-// Only PE and ELF images carry a version block. The version functions read
-// the whole file to look for one, so any other file (an archive member of
-// a gigabyte, say) is recognised by its first bytes instead.
-bool MayCarryVersionBlock(const std::string& fileName) {
-    uint8_t magic[4] = {};
-    int32_t count = 0;
-    try {
-        TFileStream file(fileName, fmOpenRead | fmShareDenyNone);
-        count = file.Read(magic, sizeof magic);
-    } catch (const EStreamError&) {
-        return false;
-    }
-    const std::span<const uint8_t> start(magic, size_t(count));
-    return win32::LooksLikePeImage(start) || win32::LooksLikeElfImage(start);
-}
-}  // namespace
-
 void TVersionResource::ReadVersionInfo() {
     TVersionInfo& info = *versionInfo_;
     info.Clear();
-    if (!MayCarryVersionBlock(fileName_)) return;
     uint32_t handle = 0;
     const uint32_t size = win32::GetFileVersionInfoSize(fileName_, &handle);
     if (size == 0) return;
