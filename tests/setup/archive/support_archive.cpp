@@ -5,25 +5,14 @@
 #include <random>
 #include <stdexcept>
 
+#include "support/machine_files.h"
 #include "support/temp_dir.h"
-#include "win32/paths.h"
 
 namespace archivetest {
 
-namespace {
-std::filesystem::path HostOf(const std::string& windowsPath) {
-    std::optional<std::filesystem::path> host = win32::WindowsToHostPath(windowsPath);
-    if (!host) throw std::runtime_error("no host path for " + windowsPath);
-    return *host;
-}
-}  // namespace
+std::string Place(const std::string& bytes, const std::string& to) { return testsupport::PlaceBytes(bytes, to); }
 
-std::string Place(const std::string& bytes, const std::string& to) {
-    testsupport::WriteHostFile(HostOf(to), bytes);
-    return to;
-}
-
-std::string Contents(const std::string& windowsPath) { return testsupport::ReadHostFile(HostOf(windowsPath)); }
+std::string Contents(const std::string& windowsPath) { return testsupport::MachineFileBytes(windowsPath); }
 
 int32_t Le32(const std::string& bytes, size_t at) {
     uint32_t v = 0;
