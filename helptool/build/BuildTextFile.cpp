@@ -12,6 +12,9 @@ TBuildTextFile::TBuildTextFile(const std::string& fileName)
     : handle_(win32::CreateFile(fileName, win32::GENERIC_WRITE, win32::FILE_SHARE_READ, nullptr,
                                 win32::CREATE_ALWAYS, 0, nullptr)) {
     if (handle_ == win32::INVALID_HANDLE_VALUE) RaiseLastInOutError();
+    // A flush comes once the buffer passes its size; room for the write
+    // that passes it saves growing the buffer step by step.
+    buffer_.reserve(2 * kBufferSize);
 }
 
 TBuildTextFile::~TBuildTextFile() {

@@ -2,9 +2,10 @@
 
 #include <cctype>
 #include <limits>
+#include <utility>
 
+#include "build/RtfText.h"
 #include "vcl/classes/strings.h"
-#include "vcl/system/strutils.h"
 
 const std::string kBlackColorEntry = "\\red0\\green0\\blue0;";
 
@@ -14,10 +15,11 @@ namespace {
 // the word; false when no line holds it.
 bool FindTableLine(const TStrings& lines, const std::string& tableWord, std::string& rest) {
     for (int i = 0; i < lines.Count(); ++i) {
-        const std::string line = lines.Strings(i);
-        const int at = Pos(tableWord, UpperCase(line));
-        if (at > 0) {
-            rest = line.substr(at - 1 + tableWord.size());
+        std::string line = lines.Strings(i);
+        const size_t at = FindIgnoringCase(line, tableWord);
+        if (at != std::string::npos) {
+            line.erase(0, at + tableWord.size());
+            rest = std::move(line);
             return true;
         }
     }

@@ -1,8 +1,10 @@
 #include "build/RichTextConverter.h"
 
 #include <cctype>
+#include <charconv>
 #include <cstring>
 #include <limits>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -15,7 +17,6 @@
 #include "model/LinkObject.h"
 #include "model/PageObject.h"
 #include "vcl/classes/strings.h"
-#include "vcl/system/strutils.h"
 
 namespace {
 
@@ -23,8 +24,16 @@ bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; 
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
 template <size_t N>
-bool StartsWith(const std::string& text, size_t pos, const char (&word)[N]) {
+bool StartsWith(std::string_view text, size_t pos, const char (&word)[N]) {
     return text.size() >= pos && text.size() - pos >= N - 1 && std::memcmp(text.data() + pos, word, N - 1) == 0;
+}
+
+// Appends `word` and `number` in decimal, without a temporary string.
+void AppendNumbered(std::string& out, std::string_view word, int number) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    out += word;
+    out.append(digits, end);
 }
 
 class Scanner {
@@ -44,8 +53,15 @@ public:
     }
 
     // Scans `line` from `pos`; false when the conversion stopped.
-    bool ScanLine(const std::string& line, size_t pos) {
+    bool ScanLine(std::string_view line, size_t pos) {
         while (pos < line.size()) {
+            // Plain text up to the next character the scanner acts on is
+            // copied in one piece.
+            size_t plainEnd = pos;
+            while (plainEnd < line.size() && !ActsOn(line[plainEnd])) ++plainEnd;
+            out_.append(line.substr(pos, plainEnd - pos));
+            pos = plainEnd;
+            if (pos == line.size()) break;
             const char c = line[pos];
             if (c == '\\') {
                 if (!ControlWord(line, pos)) return false;
@@ -67,9 +83,6 @@ public:
                     --openGroups_;
                 }
                 ++pos;
-            } else {
-                out_ += c;
-                ++pos;
             }
         }
         return true;
@@ -85,6 +98,8 @@ public:
     TConversionResult Result() const { return result_; }
 
 private:
+    bool ActsOn(char c) const { return c == '\\' || c == '{' || c == '}' || (c == '#' && linkMode_); }
+
     bool Stop(TConversionResult result, const char* message) {
         result_ = result;
         context_.Messages.Show(message);
@@ -93,7 +108,7 @@ private:
 
     // The number of the digits from `pos`; false when there are none or
     // they do not fit 32 bits. `pos` moves past the digits.
-    static bool ReadNumber(const std::string& line, size_t& pos, int64_t& number) {
+    static bool ReadNumber(std::string_view line, size_t& pos, int64_t& number) {
         const size_t start = pos;
         number = 0;
         bool fits = true;
@@ -105,7 +120,7 @@ private:
         return pos > start && fits;
     }
 
-    bool ControlWord(const std::string& line, size_t& pos) {
+    bool ControlWord(std::string_view line, size_t& pos) {
         size_t p = pos + 1;
         bool spaceRule = true;
         const char next = p < line.size() ? line[p] : '\0';
@@ -115,7 +130,7 @@ private:
             if (!ReadNumber(line, p, number)) return Stop(TConversionResult::BadFont, "Illegal font found in file.");
             const int merged = MergedFont(number);
             if (merged < 0) return Stop(TConversionResult::BadFont, "Illegal font found in file.");
-            out_ += "\\f" + std::to_string(merged);
+            AppendNumbered(out_, "\\f", merged);
         } else if (next == 'f') {
             out_ += "\\f";
             ++p;
@@ -127,7 +142,7 @@ private:
             if (number >= static_cast<int64_t>(colors_.size()))
                 out_ += "\\cf0";
             else
-                out_ += "\\cf" + std::to_string(mergedColors_[static_cast<size_t>(number)] + 1);
+                AppendNumbered(out_, "\\cf", mergedColors_[static_cast<size_t>(number)] + 1);
         } else if (next == 'c') {
             out_ += "\\c";
             ++p;
@@ -170,7 +185,7 @@ private:
         size_t end = p;
         while (end < line.size() && line[end] != ' ' && line[end] != '\\' && line[end] != '{' && line[end] != '}')
             ++end;
-        out_.append(line, p, end - p);
+        out_.append(line.substr(p, end - p));
         out_ += "\r\n";
         if (spaceRule && end < line.size() && line[end] == ' ') ++end;
         pos = end;
@@ -200,7 +215,7 @@ private:
         return found;
     }
 
-    bool LinkMarker(const std::string& line, size_t& pos) {
+    bool LinkMarker(std::string_view line, size_t& pos) {
         const size_t close = line.find('#', pos + 2);
         if (close == std::string::npos) {
             // No closing "#" on this line: not a marker, only text.
@@ -209,19 +224,22 @@ private:
             return true;
         }
         // The control writes bytes above 0x7F and braces of the name escaped.
-        const std::string name = RtfUnescaped(std::string_view(line).substr(pos + 2, close - pos - 2));
+        const std::string name = RtfUnescaped(line.substr(pos + 2, close - pos - 2));
         const TLinkObject* link = FindLink(name);
         if (!link) return Stop(TConversionResult::BadLink, "Illegal link found in file.");
         out_ += link->Popup ? "{\\ul " : "{\\uldb ";
-        out_ += RtfEscaped(link->Text) + "}";
+        AppendRtfEscaped(link->Text, out_);
+        out_ += '}';
         const TPageObject* target = context_.Pages.Find(link->PageName);
         if (!target) return Stop(TConversionResult::BadLink, "Link to invalid page.");
-        out_ += "{\\v " + RtfEscaped(target->TopicID) + "}";
+        out_ += "{\\v ";
+        AppendRtfEscaped(target->TopicID, out_);
+        out_ += '}';
         pos = std::min(close + 2, line.size());
         return true;
     }
 
-    void PictureMarker(const std::string& line, size_t& pos) {
+    void PictureMarker(std::string_view line, size_t& pos) {
         const size_t close = line.find('#', pos + 1);
         if (close == std::string::npos) {
             out_ += '#';
@@ -230,7 +248,7 @@ private:
         }
         // The path as the source has it, its backslashes still doubled.
         out_ += "\\{bmc ";
-        out_.append(line, pos + 1, close - pos - 1);
+        out_.append(line.substr(pos + 1, close - pos - 1));
         out_ += "\\}\r\n";
         pos = close + 1;
     }
@@ -252,21 +270,24 @@ private:
 
 TConversionResult ConvertRichText(const TStrings& source, const TStrings* links, const TTopicContext& context,
                                   std::string& out) {
-    int first = -1;
-    size_t start = 0;
-    for (int i = 0; i < source.Count() && first < 0; ++i) {
-        const int at = Pos("\\PARD", UpperCase(source.Strings(i)));
-        if (at > 0) {
-            first = i;
-            start = at - 1 + 5;
-            // The space that ends the word is not text.
-            if (source.Strings(i).compare(start, 1, " ") == 0) ++start;
-        }
+    // The list gives its lines by value: each is fetched once.
+    int first = 0;
+    size_t start = std::string::npos;
+    std::string line;
+    for (; first < source.Count(); ++first) {
+        line = source.Strings(first);
+        start = FindIgnoringCase(line, "\\PARD");
+        if (start != std::string::npos) break;
     }
-    if (first < 0) return TConversionResult::Done;
+    if (start == std::string::npos) return TConversionResult::Done;
+    start += 5;
+    // The space that ends the word is not text.
+    if (start < line.size() && line[start] == ' ') ++start;
     Scanner scanner(source, links, context, out);
-    for (int i = first; i < source.Count(); ++i) {
-        if (!scanner.ScanLine(source.Strings(i), i == first ? start : 0)) break;
+    bool scanning = scanner.ScanLine(line, start);
+    for (int i = first + 1; scanning && i < source.Count(); ++i) {
+        line = source.Strings(i);
+        scanning = scanner.ScanLine(line, 0);
     }
     scanner.CloseGroups();
     return scanner.Result();

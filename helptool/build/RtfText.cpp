@@ -9,26 +9,36 @@ int HexValue(char c) {
     return -1;
 }
 
+bool NeedsEscape(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return c == '\\' || c == '{' || c == '}' || byte < 0x20 || byte >= 0x80;
+}
+
+char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+
 }  // namespace
 
-std::string RtfEscaped(std::string_view text) {
+void AppendRtfEscaped(std::string_view text, std::string& out) {
     static const char kHex[] = "0123456789abcdef";
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
+    size_t i = 0;
+    while (i < text.size()) {
+        // Characters that need no escape are appended in one piece.
+        size_t plainEnd = i;
+        while (plainEnd < text.size() && !NeedsEscape(text[plainEnd])) ++plainEnd;
+        out.append(text.substr(i, plainEnd - i));
+        if (plainEnd == text.size()) break;
+        const char c = text[plainEnd];
         const auto byte = static_cast<unsigned char>(c);
         if (c == '\\' || c == '{' || c == '}') {
             out += '\\';
             out += c;
-        } else if (byte < 0x20 || byte >= 0x80) {
+        } else {
             out += "\\'";
             out += kHex[byte >> 4];
             out += kHex[byte & 0xF];
-        } else {
-            out += c;
         }
+        i = plainEnd + 1;
     }
-    return out;
 }
 
 std::string RtfUnescaped(std::string_view rtf) {
@@ -51,4 +61,14 @@ std::string RtfUnescaped(std::string_view rtf) {
         out += rtf[i];
     }
     return out;
+}
+
+size_t FindIgnoringCase(std::string_view rtf, std::string_view upperWord) {
+    if (upperWord.empty() || rtf.size() < upperWord.size()) return std::string_view::npos;
+    for (size_t i = 0; i + upperWord.size() <= rtf.size(); ++i) {
+        size_t k = 0;
+        while (k < upperWord.size() && AsciiUpper(rtf[i + k]) == upperWord[k]) ++k;
+        if (k == upperWord.size()) return i;
+    }
+    return std::string_view::npos;
 }

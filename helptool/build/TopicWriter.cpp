@@ -12,7 +12,9 @@ namespace {
 void WriteFootnote(char mark, const std::string& value, std::string& out) {
     if (value.empty()) return;
     out += mark;
-    out += "{\\footnote " + RtfEscaped(value) + "}\r\n";
+    out += "{\\footnote ";
+    AppendRtfEscaped(value, out);
+    out += "}\r\n";
 }
 
 }  // namespace
