@@ -7,8 +7,8 @@
 // event; TStandardPathSpecifier is the base of the built-in kinds, which a
 // form holds one of each, named after the class ("psProgramFiles"). The
 // kinds are registered (PathSpecifierClasses) in a fixed order: the 14 core
-// kinds of this unit, the 15 shell folders (specifiers_windows.h), the 6
-// office folders (specifiers_Office.h).
+// kinds of this unit, the 15 shell folders (windows_folder_specifiers.h), the 6
+// office folders (office_folder_specifiers.h).
 //
 // The lists below do not own their entries; specifiers are owned by their
 // form. A specifier joins PathSpecifiers (and, for the standard kinds,

@@ -1,7 +1,7 @@
 #include "paths/register_path_specifiers.h"
 
-#include "paths/specifiers_Office.h"
-#include "paths/specifiers_windows.h"
+#include "paths/office_folder_specifiers.h"
+#include "paths/windows_folder_specifiers.h"
 #include "paths/standard_specifiers.h"
 #include "vcl/classes/class_builder.h"
 

@@ -4,7 +4,7 @@
 
 #include "win32/machine.h"
 #include "win32/machine_lock.h"
-#include "win32/shell/special_folders.h"
+#include "win32/shell/shell_folder_locations.h"
 
 namespace win32 {
 

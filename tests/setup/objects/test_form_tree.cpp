@@ -11,7 +11,7 @@
 #include "objects/install_file.h"
 #include "objects/install_group.h"
 #include "objects/ps_file_container.h"
-#include "paths/specifiers_windows.h"
+#include "paths/windows_folder_specifiers.h"
 #include "paths/standard_specifiers.h"
 #include "support/fresh_machine.h"
 #include "support_install_tree.h"

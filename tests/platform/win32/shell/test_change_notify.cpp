@@ -5,7 +5,7 @@
 
 #include "support/fresh_machine.h"
 #include "win32/shell/change_notify.h"
-#include "win32/shell/special_folders.h"
+#include "win32/shell/shell_folder_locations.h"
 
 using namespace win32;
 

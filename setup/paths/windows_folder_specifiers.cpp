@@ -1,8 +1,8 @@
-#include "paths/specifiers_windows.h"
+#include "paths/windows_folder_specifiers.h"
 
 #include "support/routines_API.h"
 #include "vcl/system/paths.h"
-#include "win32/shell/special_folders.h"
+#include "win32/shell/shell_folder_locations.h"
 
 std::string GetSpecialFolderPath(int32_t csidl) {
     std::string result;

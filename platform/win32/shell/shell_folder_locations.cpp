@@ -1,4 +1,4 @@
-#include "win32/shell/special_folders.h"
+#include "win32/shell/shell_folder_locations.h"
 
 #include <cstdlib>
 #include <cstring>

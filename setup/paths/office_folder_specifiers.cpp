@@ -1,4 +1,4 @@
-#include "paths/specifiers_Office.h"
+#include "paths/office_folder_specifiers.h"
 
 #include "support/routines_API.h"
 #include "paths/routines_ExpandPaths.h"
