@@ -4,17 +4,13 @@
 #include "win32/errors.h"
 #include "win32/files.h"
 
-namespace {
-constexpr size_t kBufferSize = 64 * 1024;
-}
-
 TBuildTextFile::TBuildTextFile(const std::string& fileName)
     : handle_(win32::CreateFile(fileName, win32::GENERIC_WRITE, win32::FILE_SHARE_READ, nullptr,
                                 win32::CREATE_ALWAYS, 0, nullptr)) {
     if (handle_ == win32::INVALID_HANDLE_VALUE) RaiseLastInOutError();
     // A flush comes once the buffer passes its size; room for the write
     // that passes it saves growing the buffer step by step.
-    buffer_.reserve(2 * kBufferSize);
+    buffer_.reserve(2 * kWriteThroughSize);
 }
 
 TBuildTextFile::~TBuildTextFile() {
@@ -28,14 +24,20 @@ TBuildTextFile::~TBuildTextFile() {
 }
 
 void TBuildTextFile::Write(std::string_view text) {
+    // Text as large as the buffer is written as it is, saving the copy.
+    if (text.size() >= kWriteThroughSize) {
+        Flush();
+        WriteThrough(text);
+        return;
+    }
     buffer_ += text;
-    if (buffer_.size() >= kBufferSize) Flush();
+    if (buffer_.size() >= kWriteThroughSize) Flush();
 }
 
 void TBuildTextFile::WriteLine(std::string_view text) {
     buffer_ += text;
     buffer_ += "\r\n";
-    if (buffer_.size() >= kBufferSize) Flush();
+    if (buffer_.size() >= kWriteThroughSize) Flush();
 }
 
 void TBuildTextFile::Close() {
@@ -46,10 +48,21 @@ void TBuildTextFile::Close() {
 
 void TBuildTextFile::Flush() {
     if (buffer_.empty()) return;
-    uint32_t written = 0;
-    const bool ok = win32::WriteFile(handle_, buffer_.data(), static_cast<uint32_t>(buffer_.size()), &written, nullptr);
-    const size_t size = buffer_.size();
+    const uint32_t error = WriteAll(buffer_);
+    // Emptied even after a failure, so that the destructor does not write
+    // it again.
     buffer_.clear();
-    if (!ok) RaiseLastInOutError();
-    if (written < size) RaiseInOutError(win32::ERROR_DISK_FULL);
+    if (error != win32::ERROR_SUCCESS) RaiseInOutError(error);
+}
+
+void TBuildTextFile::WriteThrough(std::string_view text) {
+    const uint32_t error = WriteAll(text);
+    if (error != win32::ERROR_SUCCESS) RaiseInOutError(error);
+}
+
+uint32_t TBuildTextFile::WriteAll(std::string_view text) {
+    uint32_t written = 0;
+    if (!win32::WriteFile(handle_, text.data(), static_cast<uint32_t>(text.size()), &written, nullptr))
+        return win32::GetLastError();
+    return written < text.size() ? win32::ERROR_DISK_FULL : win32::ERROR_SUCCESS;
 }

@@ -4,6 +4,7 @@
 // created or written raises EInOutError with the system's text, as the run
 // time does for text files; what was written before stays in the file.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,9 @@ public:
     TBuildTextFile(const TBuildTextFile&) = delete;
     TBuildTextFile& operator=(const TBuildTextFile&) = delete;
 
+    // Text of kWriteThroughSize bytes or more goes to the file at once, the
+    // rest through the buffer.
+    static constexpr size_t kWriteThroughSize = 64 * 1024;
     void Write(std::string_view text);
     // `text` and a carriage return and line feed.
     void WriteLine(std::string_view text = {});
@@ -25,6 +29,9 @@ public:
 
 private:
     void Flush();
+    void WriteThrough(std::string_view text);
+    // Writes `text` to the file: ERROR_SUCCESS or the error.
+    uint32_t WriteAll(std::string_view text);
     win32::HANDLE handle_;
     std::string buffer_;
 };

@@ -27,7 +27,7 @@ TMakeResult MakeHelpFile(THelpProject& project, IBuildMessages& messages, const 
         return TMakeResult::NotRun;
     }
     project.CommitAndShow();
-    const TStrings& pages = project.Pages;
+    const TStringList& pages = project.Pages;
     bool buildErrors = false;
     const TPageIndex index(pages);
 

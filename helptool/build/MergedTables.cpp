@@ -1,35 +1,16 @@
 #include "build/MergedTables.h"
 
+#include <optional>
+#include <string_view>
+
 #include "build/PageTables.h"
 #include "model/PageObject.h"
 #include "vcl/system/ansistrings.h"
 
 namespace {
 
-void AddNew(std::vector<std::string>& merged, const std::string& entry) {
-    if (MergedPosition(merged, entry) < 0) merged.push_back(entry);
-}
-
-void MergeSource(TMergedTables& tables, const TStrings& source) {
-    for (const TPageFont& font : ExtractFontTable(source)) AddNew(tables.Fonts, font.Description);
-    const std::vector<std::string> colors = ExtractColorTable(source);
-    if (!colors.empty() && tables.Colors.empty()) tables.Colors.push_back(kBlackColorEntry);
-    for (const std::string& color : colors) AddNew(tables.Colors, color);
-}
-
-}  // namespace
-
-TMergedTables MergeTables(const TStrings& pages) {
-    TMergedTables tables;
-    for (int i = 0; i < pages.Count(); ++i) {
-        const auto* page = static_cast<const TPageObject*>(pages.Objects(i));
-        MergeSource(tables, page->Content);
-        if (page->Header.Count() > 0) MergeSource(tables, page->Header);
-    }
-    return tables;
-}
-
-int MergedPosition(const std::vector<std::string>& merged, const std::string& entry) {
+// The position of `entry` in `merged`, where it is added when missing.
+int PositionOf(std::vector<std::string>& merged, const std::string& entry) {
     // No two merged entries are equal ignoring case, so an entry with the
     // same bytes is the only match; it is looked for first, because the
     // comparison ignoring case is costly and pages mostly share their
@@ -38,5 +19,92 @@ int MergedPosition(const std::vector<std::string>& merged, const std::string& en
         if (merged[i] == entry) return static_cast<int>(i);
     for (size_t i = 0; i < merged.size(); ++i)
         if (AnsiSameText(merged[i], entry)) return static_cast<int>(i);
+    merged.push_back(entry);
+    return static_cast<int>(merged.size() - 1);
+}
+
+// The rests of a source's font and colour table lines; none when it has
+// no such line.
+struct TableLines {
+    std::optional<std::string_view> Fonts;
+    std::optional<std::string_view> Colors;
+};
+
+std::optional<std::string_view> TableLine(const TStringList& source, std::string_view tableWord) {
+    std::string_view rest;
+    if (!FindTableLine(source, tableWord, rest)) return std::nullopt;
+    return rest;
+}
+
+TableLines TableLinesOf(const TStringList& source) {
+    return {TableLine(source, kFontTableWord), TableLine(source, kColorTableWord)};
+}
+
+TSourceNumbering MergeTableLines(TMergedTables& tables, const TableLines& lines) {
+    TSourceNumbering numbering;
+    if (lines.Fonts)
+        for (const TPageFont& font : ParseFontTable(*lines.Fonts))
+            numbering.Fonts.push_back({font.Number, PositionOf(tables.Fonts, font.Description)});
+    if (!lines.Colors) return numbering;
+    const std::vector<std::string> colors = ParseColorTable(*lines.Colors);
+    if (!colors.empty() && tables.Colors.empty()) tables.Colors.push_back(kBlackColorEntry);
+    for (const std::string& color : colors) numbering.Colors.push_back(PositionOf(tables.Colors, color));
+    return numbering;
+}
+
+// The numbering of one kind of source (contents or headers) page after
+// page, shared with the page before when its table lines are the same.
+class SourceMerger {
+public:
+    explicit SourceMerger(TMergedTables& tables) : tables_(tables) {}
+
+    size_t Merge(const TStringList& source) {
+        const TableLines lines = TableLinesOf(source);
+        if (last_ && lines.Fonts == last_->Fonts && lines.Colors == last_->Colors) return last_->numbering;
+        tables_.Numberings.push_back(MergeTableLines(tables_, lines));
+        // The views point into the page list, which does not change while
+        // the tables are merged.
+        last_ = Last{lines.Fonts, lines.Colors, tables_.Numberings.size() - 1};
+        return last_->numbering;
+    }
+
+private:
+    struct Last {
+        std::optional<std::string_view> Fonts;
+        std::optional<std::string_view> Colors;
+        size_t numbering;
+    };
+    TMergedTables& tables_;
+    std::optional<Last> last_;
+};
+
+}  // namespace
+
+int TSourceNumbering::MergedFont(int64_t number) const {
+    for (const Font& font : Fonts)
+        if (font.Number == number) return font.Merged;
     return -1;
+}
+
+TPageNumbering TMergedTables::PageNumbering(size_t page) const {
+    return {Numberings[Pages[page].Content], Numberings[Pages[page].Header]};
+}
+
+TSourceNumbering MergeSource(TMergedTables& tables, const TStringList& source) {
+    return MergeTableLines(tables, TableLinesOf(source));
+}
+
+TMergedTables MergeTables(const TStrings& pages) {
+    TMergedTables tables;
+    tables.Pages.reserve(static_cast<size_t>(pages.Count()));
+    SourceMerger contents(tables);
+    SourceMerger headers(tables);
+    for (int i = 0; i < pages.Count(); ++i) {
+        const auto* page = static_cast<const TPageObject*>(pages.Objects(i));
+        const size_t content = contents.Merge(page->Content);
+        // An empty header is never converted; it shares the contents' numbering.
+        const size_t header = page->Header.Count() > 0 ? headers.Merge(page->Header) : content;
+        tables.Pages.push_back({content, header});
+    }
+    return tables;
 }

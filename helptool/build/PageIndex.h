@@ -9,19 +9,19 @@
 #include <vector>
 
 class TPageObject;
-class TStrings;
+class TStringList;
 
 class TPageIndex {
 public:
     // `pages` is the page list, a TPageObject attached to every entry; it
     // must not change while the index is used.
-    explicit TPageIndex(const TStrings& pages);
+    explicit TPageIndex(const TStringList& pages);
 
     // The first page named `name`, or null.
     const TPageObject* Find(const std::string& name) const;
 
 private:
-    const TStrings& pages_;
+    const TStringList& pages_;
     // Page positions under the upper-case form of their names.
     std::unordered_map<std::string, std::vector<int>> byName_;
 };

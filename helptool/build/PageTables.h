@@ -6,9 +6,10 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
-class TStrings;
+class TStringList;
 
 // One font of a page's font table: the number the page's text uses (\fN)
 // and the description after it up to and including ";}" ("\fswiss Arial;}").
@@ -17,11 +18,19 @@ struct TPageFont {
     std::string Description;
 };
 
+// The words that open the tables, as FindTableLine looks for them.
+inline constexpr std::string_view kFontTableWord = "FONTTBL";
+inline constexpr std::string_view kColorTableWord = "COLORTBL";
+
+// The rest of the first of `lines` that holds `tableWord` (ignoring case),
+// after the word; false when no line holds it.
+bool FindTableLine(const TStringList& lines, std::string_view tableWord, std::string_view& rest);
+
 // The fonts in table order. Fonts with equal descriptions are all kept, so
 // that every number the text uses still finds its font.
-std::vector<TPageFont> ExtractFontTable(const TStrings& lines);
-// The description of font `number`, or null when the table has none.
-const std::string* FindPageFont(const std::vector<TPageFont>& fonts, int64_t number);
+std::vector<TPageFont> ExtractFontTable(const TStringList& lines);
+// The same from the rest of the font table's line.
+std::vector<TPageFont> ParseFontTable(std::string_view table);
 
 // The colours in table order, each as its words with ";" appended
 // ("\red0\green128\blue0;"), so that colour n of the page's text is entry
@@ -29,7 +38,9 @@ const std::string* FindPageFont(const std::vector<TPageFont>& fonts, int64_t num
 // "\red0\green0\blue0;". When the table does not begin with an empty entry
 // (the older control's shape, whose first colour is already black), no
 // entry is added in front of it.
-std::vector<std::string> ExtractColorTable(const TStrings& lines);
+std::vector<std::string> ExtractColorTable(const TStringList& lines);
+// The same from the rest of the colour table's line.
+std::vector<std::string> ParseColorTable(std::string_view table);
 
 // "\red0\green0\blue0;"
 extern const std::string kBlackColorEntry;

@@ -27,8 +27,9 @@
 
 class IBuildMessages;
 class TPageIndex;
-class TStrings;
+class TStringList;
 struct TMergedTables;
+struct TSourceNumbering;
 
 // What the topic writer needs of the build.
 struct TTopicContext {
@@ -44,8 +45,9 @@ enum class TConversionResult {
     BadLink,   // "Illegal link found in file." or "Link to invalid page."
 };
 
-// Appends the topic text of `source` to `out`. `links` is the page's link
-// list (a TLinkObject attached to each entry), or null for a header, in
-// which any link marker is an error.
-TConversionResult ConvertRichText(const TStrings& source, const TStrings* links, const TTopicContext& context,
-                                  std::string& out);
+// Appends the topic text of `source` to `out`. `numbering` is the
+// source's, from merging the tables. `links` is the page's link list (a
+// TLinkObject attached to each entry), or null for a header, in which any
+// link marker is an error.
+TConversionResult ConvertRichText(const TStringList& source, const TSourceNumbering& numbering,
+                                  const TStringList* links, const TTopicContext& context, std::string& out);

@@ -1,5 +1,8 @@
 #include "build/RtfText.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 int HexValue(char c) {
@@ -65,8 +68,19 @@ std::string RtfUnescaped(std::string_view rtf) {
 
 size_t FindIgnoringCase(std::string_view rtf, std::string_view upperWord) {
     if (upperWord.empty() || rtf.size() < upperWord.size()) return std::string_view::npos;
-    for (size_t i = 0; i + upperWord.size() <= rtf.size(); ++i) {
-        size_t k = 0;
+    const char first = upperWord[0];
+    const bool firstHasCase = first >= 'A' && first <= 'Z';
+    const size_t last = rtf.size() - upperWord.size();
+    // The places the word may start are found by its first byte (in
+    // either case) with memchr, which is much faster than a byte loop.
+    const auto next = [&](size_t from, char c) {
+        const void* at = std::memchr(rtf.data() + from, c, last - from + 1);
+        return at ? static_cast<size_t>(static_cast<const char*>(at) - rtf.data()) : std::string_view::npos;
+    };
+    for (size_t i = 0; i <= last; ++i) {
+        i = firstHasCase ? std::min(next(i, first), next(i, static_cast<char>(first + 32))) : next(i, first);
+        if (i == std::string_view::npos) break;
+        size_t k = 1;
         while (k < upperWord.size() && AsciiUpper(rtf[i + k]) == upperWord[k]) ++k;
         if (k == upperWord.size()) return i;
     }

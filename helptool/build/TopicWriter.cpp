@@ -19,8 +19,8 @@ void WriteFootnote(char mark, const std::string& value, std::string& out) {
 
 }  // namespace
 
-bool WriteTopic(const TPageObject& page, const std::string& pageName, const TTopicContext& context,
-                std::string& out) {
+bool WriteTopic(const TPageObject& page, const std::string& pageName, const TPageNumbering& numbering,
+                const TTopicContext& context, std::string& out) {
     WriteFootnote('#', page.TopicID, out);
     WriteFootnote('$', page.TopicTitle, out);
     WriteFootnote('K', page.IndexKeywords, out);
@@ -28,10 +28,10 @@ bool WriteTopic(const TPageObject& page, const std::string& pageName, const TTop
     if (page.Header.Count() > 0) {
         out += "\\keepn\r\n";
         // A failed header has shown its message; it is not a page error.
-        linkError = ConvertRichText(page.Header, nullptr, context, out) == TConversionResult::BadLink;
+        linkError = ConvertRichText(page.Header, numbering.Header, nullptr, context, out) == TConversionResult::BadLink;
         out += "\\pard\r\n\\b0\r\n";
     }
-    const TConversionResult result = ConvertRichText(page.Content, &page.Links, context, out);
+    const TConversionResult result = ConvertRichText(page.Content, numbering.Content, &page.Links, context, out);
     if (result != TConversionResult::Done) context.Messages.Show("Error on page - " + pageName);
     return linkError || result == TConversionResult::BadLink;
 }
@@ -51,14 +51,21 @@ TTopicFileResult WriteTopicFile(TBuildTextFile& file, const TStrings& pages, con
     file.WriteLine();
     file.WriteLine("\\plain\\fs20\\cf1");
     file.WriteLine();
-    std::string topic;
+    // Topics are gathered until they are large enough to go to the file
+    // without passing through its buffer.
+    std::string topics;
+    topics.reserve(2 * TBuildTextFile::kWriteThroughSize);
     for (int i = 0; i < pages.Count(); ++i) {
-        topic.clear();
         const auto* page = static_cast<const TPageObject*>(pages.Objects(i));
-        if (WriteTopic(*page, pages.Strings(i), context, topic)) result.LinkErrors = true;
-        topic += "\r\n\\page\r\n\r\n";
-        file.Write(topic);
+        const TPageNumbering numbering = context.Tables.PageNumbering(static_cast<size_t>(i));
+        if (WriteTopic(*page, pages.Strings(i), numbering, context, topics)) result.LinkErrors = true;
+        topics += "\r\n\\page\r\n\r\n";
+        if (topics.size() >= TBuildTextFile::kWriteThroughSize) {
+            file.Write(topics);
+            topics.clear();
+        }
     }
+    file.Write(topics);
     file.WriteLine("}");
     return result;
 }

@@ -13,6 +13,7 @@
 class TBuildTextFile;
 class TPageObject;
 class TStrings;
+struct TPageNumbering;
 struct TTopicContext;
 
 struct TTopicFileResult {
@@ -21,10 +22,11 @@ struct TTopicFileResult {
     bool LinkErrors = false;
 };
 
-// Appends the topic body of `page`, listed as `pageName`, to `out`;
-// returns whether its text or header stopped on a link error.
-bool WriteTopic(const TPageObject& page, const std::string& pageName, const TTopicContext& context,
-                std::string& out);
+// Appends the topic body of `page`, listed as `pageName` and numbered
+// `numbering` by the merge, to `out`; returns whether its text or header
+// stopped on a link error.
+bool WriteTopic(const TPageObject& page, const std::string& pageName, const TPageNumbering& numbering,
+                const TTopicContext& context, std::string& out);
 
 // Writes the whole topic file for the page list `pages` (a TPageObject
 // attached to every entry).

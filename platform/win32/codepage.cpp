@@ -549,6 +549,34 @@ int CompareKeys(const SortKey& a, const SortKey& b, uint32_t flags) {
     return a.tieBreaks < b.tieBreaks ? -1 : 1;
 }
 
+// Strings of ASCII characters other than the hyphen and the apostrophe
+// have one sort element per character, none with an accent, and no
+// tie-breaks: they are compared in place, level by level, without keys.
+// Names and file names are mostly such strings.
+bool ComparesInPlace(const Page& page, std::string_view text) {
+    for (char b : text) {
+        const char32_t c = page.toUnicode[static_cast<uint8_t>(b)];
+        if (c >= 0x80 || c == '-' || c == '\'') return false;
+    }
+    return true;
+}
+
+int CompareInPlace(const Page& page, std::string_view a, std::string_view b, uint32_t flags) {
+    const auto element = [&](char byte) { return Weights(page.toUnicode[static_cast<uint8_t>(byte)], flags).elements[0]; };
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const uint32_t x = element(a[i]).primary, y = element(b[i]).primary;
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    if (flags & NORM_IGNORECASE) return 0;
+    for (size_t i = 0; i < n; ++i) {
+        const uint8_t x = element(a[i]).upper, y = element(b[i]).upper;
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return 0;
+}
+
 constexpr uint32_t kKnownCompareFlags = NORM_IGNORECASE | NORM_IGNORENONSPACE | NORM_IGNORESYMBOLS | SORT_STRINGSORT;
 
 }  // namespace
@@ -639,7 +667,9 @@ int CompareString(uint32_t /*locale*/, uint32_t flags, std::string_view a, std::
         return 0;
     }
     const Page& page = AnsiPage();
-    int r = CompareKeys(MakeSortKey(page, a, flags), MakeSortKey(page, b, flags), flags);
+    const bool inPlace = !(flags & NORM_IGNORESYMBOLS) && ComparesInPlace(page, a) && ComparesInPlace(page, b);
+    const int r = inPlace ? CompareInPlace(page, a, b, flags)
+                          : CompareKeys(MakeSortKey(page, a, flags), MakeSortKey(page, b, flags), flags);
     return r < 0 ? CSTR_LESS_THAN : r > 0 ? CSTR_GREATER_THAN : CSTR_EQUAL;
 }
 

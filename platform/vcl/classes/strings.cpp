@@ -305,7 +305,9 @@ void TStringList::CheckIndex(int index) const {
     if (index < 0 || index >= Count()) IndexError(index);
 }
 
-std::string TStringList::Strings(int index) const {
+std::string TStringList::Strings(int index) const { return StringAt(index); }
+
+const std::string& TStringList::StringAt(int index) const {
     CheckIndex(index);
     return items_[static_cast<size_t>(index)].text;
 }

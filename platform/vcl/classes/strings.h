@@ -101,6 +101,9 @@ public:
 
     int Count() const override { return static_cast<int>(items_.size()); }
     std::string Strings(int index) const override;
+    // The string at `index` without a copy, for readers of long lists; it
+    // stays valid until the list changes.
+    const std::string& StringAt(int index) const;
     // On a sorted list raises EListError "Operation not allowed on sorted list".
     void SetStrings(int index, const std::string& s) override;
     TObject* Objects(int index) const override;

@@ -43,12 +43,18 @@ protected:
     void Check(const ConversionCase& c) {
         RecordedMessages messages;
         const TPageIndex index(project.Pages);
-        const TTopicContext context{tables, index, messages};
         TStringList source;
         SetLines(source, c.source);
+        // Each case merges its source into the fixture's tables afresh.
+        TMergedTables merged = tables;
+        const TSourceNumbering numbering = MergeSource(merged, source);
+        const TTopicContext context{merged, index, messages};
         std::string out = "<";
-        const TConversionResult result = ConvertRichText(source, c.withLinks ? &page->Links : nullptr, context, out);
-        EXPECT_EQ(out, "<" + Crlf(c.expected)) << c.what;
+        const TConversionResult result =
+            ConvertRichText(source, numbering, c.withLinks ? &page->Links : nullptr, context, out);
+        std::string expected = "<";  // the conversion appends to what is there
+        expected += Crlf(c.expected);
+        EXPECT_EQ(out, expected) << c.what;
         EXPECT_EQ(messages.shown, c.messages) << c.what;
         EXPECT_EQ(result, c.result) << c.what;
     }
@@ -138,14 +144,29 @@ TEST(PageTables, ExtractsSingleLineTablesInTheirOwnNumbering) {
                       "{\\f3\\fnil Calibri{\\*\\falt Helvetica};}}",
                       "{\\colortbl\\red255\\green0\\blue0;;\\red0\\green0\\blue255;}"});
     const std::vector<TPageFont> fonts = ExtractFontTable(source);
-    ASSERT_EQ(fonts.size(), 4u);
-    EXPECT_EQ(*FindPageFont(fonts, 0), "\\fswiss Arial;}");
-    EXPECT_EQ(*FindPageFont(fonts, 1), " Courier;}");
-    EXPECT_EQ(*FindPageFont(fonts, 2), "\\fswiss Arial;}");
-    EXPECT_EQ(*FindPageFont(fonts, 3), "\\fnil Calibri{\\*\\falt Helvetica};}");
-    EXPECT_EQ(FindPageFont(fonts, 4), nullptr);
+    const std::vector<std::pair<int32_t, std::string>> expectedFonts = {
+        {0, "\\fswiss Arial;}"}, {1, " Courier;}"}, {2, "\\fswiss Arial;}"}, {3, "\\fnil Calibri{\\*\\falt Helvetica};}"}};
+    ASSERT_EQ(fonts.size(), expectedFonts.size());
+    for (size_t i = 0; i < fonts.size(); ++i) {
+        EXPECT_EQ(fonts[i].Number, expectedFonts[i].first);
+        EXPECT_EQ(fonts[i].Description, expectedFonts[i].second);
+    }
     EXPECT_EQ(ExtractColorTable(source),
               (std::vector<std::string>{"\\red255\\green0\\blue0;", kBlackColorEntry, "\\red0\\green0\\blue255;"}));
+
+    // Merged, the two Arials are one font; the table's own numbers find
+    // their merged fonts, the first of a number that repeats winning.
+    TMergedTables tables;
+    tables.Fonts = {" Courier;}"};
+    TStringList repeated;
+    SetLines(repeated, {"{\\fonttbl{\\f0\\fswiss Arial;}{\\f1 courier;}{\\f2\\fswiss ARIAL;}{\\f1\\fnil Symbol;}}"});
+    const TSourceNumbering numbering = MergeSource(tables, repeated);
+    EXPECT_EQ(tables.Fonts, (std::vector<std::string>{" Courier;}", "\\fswiss Arial;}", "\\fnil Symbol;}"}));
+    EXPECT_EQ(numbering.MergedFont(0), 1);
+    EXPECT_EQ(numbering.MergedFont(1), 0);
+    EXPECT_EQ(numbering.MergedFont(2), 1);
+    EXPECT_EQ(numbering.MergedFont(3), -1);
+    EXPECT_TRUE(numbering.Colors.empty());
 
     TStringList spread;
     SetLines(spread, {"{\\rtf1{\\fonttbl", "{\\f0\\fswiss Arial;}}", "{\\colortbl", ";\\red0\\green0\\blue0;}"});

@@ -2,6 +2,7 @@
 
 #include "build/MergedTables.h"
 #include "build/PageIndex.h"
+#include "build/PageTables.h"
 #include "build/RichTextConverter.h"
 #include "build/TopicWriter.h"
 #include "model/PageObject.h"
@@ -23,7 +24,8 @@ TopicRun WriteOneTopic(THelpProject& project, int pageIndex) {
     const TMergedTables tables = MergeTables(project.Pages);
     const TPageIndex index(project.Pages);
     const TTopicContext context{tables, index, messages};
-    run.linkError = WriteTopic(*project.PageAt(pageIndex), project.Pages.Strings(pageIndex), context, run.out);
+    run.linkError = WriteTopic(*project.PageAt(pageIndex), project.Pages.Strings(pageIndex),
+                               tables.PageNumbering(static_cast<size_t>(pageIndex)), context, run.out);
     run.messages = messages.shown;
     return run;
 }
@@ -100,6 +102,40 @@ TEST(MergeTables, CollectsEveryEntryOnceContentBeforeHeader) {
     THelpProject uncoloured;
     AddPage(uncoloured, "Plain", "", {"{\\fonttbl{\\f0\\fswiss Arial;}}"});
     EXPECT_TRUE(MergeTables(uncoloured.Pages).Colors.empty());
+}
+
+TEST(MergeTables, NumbersEveryPageInItsOwnTables) {
+    // Pages with the same table lines share a numbering; a page between
+    // them with other tables has its own, and the page after it gets the
+    // numbering of its own lines, not of the page before.
+    const std::vector<std::string> arialTimes = {"{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times;}}",
+                                                 "{\\colortbl ;\\red0\\green128\\blue0;}"};
+    const std::vector<std::string> timesArial = {"{\\fonttbl{\\f0\\froman Times;}{\\f1\\fswiss Arial;}}",
+                                                 "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green128\\blue0;}"};
+    THelpProject project;
+    AddPage(project, "One", "", arialTimes);
+    AddPage(project, "Two", "", arialTimes);
+    AddPage(project, "Three", "", timesArial);
+    AddPage(project, "Four", "", arialTimes);
+    SetLines(project.PageAt(3)->Header, {"{\\fonttbl{\\f0\\fnil Symbol;}}"});
+    const TMergedTables tables = MergeTables(project.Pages);
+    ASSERT_EQ(tables.Fonts, (std::vector<std::string>{"\\fswiss Arial;}", "\\froman Times;}", "\\fnil Symbol;}"}));
+    ASSERT_EQ(tables.Colors, (std::vector<std::string>{kBlackColorEntry, "\\red0\\green128\\blue0;",
+                                                       "\\red255\\green0\\blue0;"}));
+    struct Expected {
+        std::vector<int> fonts;   // merged position of the page's \f0, \f1
+        std::vector<int> colors;  // merged position of the page's colour 0, 1, ...
+    };
+    const Expected expected[] = {{{0, 1}, {0, 1}}, {{0, 1}, {0, 1}}, {{1, 0}, {0, 2, 1}}, {{0, 1}, {0, 1}}};
+    for (size_t page = 0; page < 4; ++page) {
+        const TSourceNumbering& content = tables.PageNumbering(page).Content;
+        EXPECT_EQ(content.MergedFont(0), expected[page].fonts[0]) << page;
+        EXPECT_EQ(content.MergedFont(1), expected[page].fonts[1]) << page;
+        EXPECT_EQ(content.MergedFont(2), -1) << page;
+        EXPECT_EQ(content.Colors, expected[page].colors) << page;
+    }
+    EXPECT_EQ(tables.PageNumbering(3).Header.MergedFont(0), 2);
+    EXPECT_EQ(&tables.PageNumbering(1).Content, &tables.PageNumbering(0).Content);
 }
 
 }  // namespace

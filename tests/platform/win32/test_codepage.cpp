@@ -233,6 +233,7 @@ TEST_F(CodePageTest, WordSortOrdering) {
     const std::vector<std::vector<std::string>> orders = {
         {"a", "B", "c"},
         {"a", "A", "b"},
+        {"ab", "aB", "Ab", "AB", "abc"},  // case decides only between equal letters
         {"coop", "co-op", "cop"},
         {"its", "it's", "itself"},
         {" ", "!", "_", "~", "0", "9", "a", "z"},
