@@ -69,7 +69,10 @@ class Scanner {
 public:
     Scanner(const TSourceNumbering& numbering, const TStringList* links, const TTopicContext& context,
             TTextAppender& out)
-        : numbering_(numbering), links_(links), context_(context), out_(out) {}
+        : numbering_(numbering), links_(links), context_(context), out_(out) {
+        // Pages name a few links; room for them saves growing the list.
+        markers_.reserve(4);
+    }
 
     // Scans `line` from `pos`; false when the conversion stopped.
     bool ScanLine(std::string_view line, size_t pos) {
@@ -253,9 +256,10 @@ private:
     struct KnownMarker {
         std::string rawName;
         bool linkFound = false;
-        std::string hotspot;  // "{\uldb text}" or, for a popup, "{\ul text}"
         bool pageFound = false;
-        std::string topicID;  // "{\v ID}"
+        // "{\uldb text}" (for a popup "{\ul text}"), then "{\v ID}".
+        std::string written;
+        size_t hotspotSize = 0;
     };
 
     // The marker named `rawName`, its link being the first of the page's
@@ -272,15 +276,16 @@ private:
             if (SameName(links_->StringAt(i), name)) link = LinkAt(*links_, i);
         if (!link) return marker;
         marker.linkFound = true;
-        marker.hotspot = link->Popup ? "{\\ul " : "{\\uldb ";
-        AppendRtfEscaped(link->Text, marker.hotspot);
-        marker.hotspot += '}';
+        marker.written = link->Popup ? "{\\ul " : "{\\uldb ";
+        AppendRtfEscaped(link->Text, marker.written);
+        marker.written += '}';
+        marker.hotspotSize = marker.written.size();
         const TPageObject* page = context_.Pages.Find(link->PageName);
         if (!page) return marker;
         marker.pageFound = true;
-        marker.topicID = "{\\v ";
-        AppendRtfEscaped(page->TopicID, marker.topicID);
-        marker.topicID += '}';
+        marker.written += "{\\v ";
+        AppendRtfEscaped(page->TopicID, marker.written);
+        marker.written += '}';
         return marker;
     }
 
@@ -294,9 +299,11 @@ private:
         }
         const KnownMarker& marker = Marker(line.substr(pos + 2, close - pos - 2));
         if (!marker.linkFound) return Stop(TConversionResult::BadLink, "Illegal link found in file.");
-        out_ += marker.hotspot;
-        if (!marker.pageFound) return Stop(TConversionResult::BadLink, "Link to invalid page.");
-        out_ += marker.topicID;
+        if (!marker.pageFound) {
+            out_.append(marker.written.data(), marker.hotspotSize);
+            return Stop(TConversionResult::BadLink, "Link to invalid page.");
+        }
+        out_ += marker.written;
         pos = std::min(close + 2, line.size());
         return true;
     }

@@ -66,7 +66,7 @@ private:
     // making it fills it.
     void Grow(size_t size) { Attach(Written(), size); }
     void Attach(size_t written, size_t size = 0) {
-        constexpr size_t kRoomAtATime = 4096;
+        constexpr size_t kRoomAtATime = 1024;
         text_.resize(written + (size > kRoomAtATime ? size : kRoomAtATime));
         next_ = text_.data() + written;
         end_ = text_.data() + text_.size();

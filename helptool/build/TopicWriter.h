@@ -7,6 +7,9 @@
 // header, \pard and \b0) when the page has one, and the converted page
 // text. A page whose text cannot be converted is reported with
 // "Error on page - " and its name, and the build goes on with the next one.
+//
+// Large projects are converted on two threads; the file and the messages
+// are byte for byte and one for one those of a conversion page by page.
 
 #include <string>
 

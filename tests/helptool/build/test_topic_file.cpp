@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "build/BuildTextFile.h"
 #include "build/MergedTables.h"
 #include "build/PageIndex.h"
 #include "build/PageTables.h"
 #include "build/RichTextConverter.h"
 #include "build/TopicWriter.h"
 #include "model/PageObject.h"
+#include "support/fresh_machine.h"
+#include "support/machine_files.h"
 #include "support_build.h"
 
 using namespace buildtest;
@@ -136,6 +139,62 @@ TEST(MergeTables, NumbersEveryPageInItsOwnTables) {
     }
     EXPECT_EQ(tables.PageNumbering(3).Header.MergedFont(0), 2);
     EXPECT_EQ(&tables.PageNumbering(1).Content, &tables.PageNumbering(0).Content);
+}
+
+TEST(WriteTopicFile, ALargeProjectGivesTheFileAndMessagesOfAPageByPageConversion) {
+    // Enough pages for several batches converted on two threads, with
+    // failing pages in both halves of a batch and in the last one.
+    testsupport::FreshMachine machine;
+    THelpProject project;
+    const int pageCount = 700;
+    for (int i = 0; i < pageCount; ++i) {
+        const std::string name = "Page " + std::to_string(i);
+        std::string marker = "##Next##";
+        if (i % 97 == 5) marker = "##Missing##";  // no such link: a link error
+        TPageObject& page = AddPage(project, name, "IDH_" + std::to_string(i), MarkerPage(marker));
+        if (i % 131 == 7) page.Content.Add("\\f9 a font the page does not have");
+        AddLink(page, "Next", "Page " + std::to_string((i + 1) % pageCount), "page " + std::to_string(i + 1));
+    }
+    const TMergedTables tables = MergeTables(project.Pages);
+    const TPageIndex index(project.Pages);
+
+    RecordedMessages messages;
+    const TTopicContext context{tables, index, messages};
+    TTopicFileResult result;
+    {
+        TBuildTextFile file("C:\\Topics.qrt");
+        result = WriteTopicFile(file, project.Pages, context);
+        file.Close();
+    }
+
+    // The same, page by page: the file's head (as an empty page list
+    // writes it with the same tables), every topic, the closing brace.
+    RecordedMessages expectedMessages;
+    const TTopicContext pageByPage{tables, index, expectedMessages};
+    const THelpProject empty;
+    {
+        TBuildTextFile file("C:\\Head.qrt");
+        WriteTopicFile(file, empty.Pages, pageByPage);
+        file.Close();
+    }
+    std::string expected = testsupport::MachineFileBytes("C:\\Head.qrt");
+    ASSERT_EQ(expected.substr(expected.size() - 3), "}\r\n");
+    expected.resize(expected.size() - 3);
+    bool linkErrors = false;
+    for (int i = 0; i < pageCount; ++i) {
+        if (WriteTopic(*project.PageAt(i), project.Pages.Strings(i), tables.PageNumbering(static_cast<size_t>(i)),
+                       pageByPage, expected))
+            linkErrors = true;
+        expected += "\r\n\\page\r\n\r\n";
+    }
+    expected += "}\r\n";
+
+    EXPECT_TRUE(testsupport::MachineFileBytes("C:\\Topics.qrt") == expected);
+    EXPECT_EQ(messages.shown, expectedMessages.shown);
+    // 8 link errors and 6 font errors, each followed by its page.
+    EXPECT_EQ(messages.shown.size(), 28u);
+    EXPECT_TRUE(result.LinkErrors);
+    EXPECT_TRUE(linkErrors);
 }
 
 }  // namespace
