@@ -28,6 +28,7 @@ int PositionOf(std::vector<std::string>& merged, const std::string& entry) {
 struct TableLines {
     std::optional<std::string_view> Fonts;
     std::optional<std::string_view> Colors;
+    bool operator==(const TableLines&) const = default;
 };
 
 std::optional<std::string_view> TableLine(const TStringList& source, std::string_view tableWord) {
@@ -59,23 +60,20 @@ public:
     explicit SourceMerger(TMergedTables& tables) : tables_(tables) {}
 
     size_t Merge(const TStringList& source) {
-        const TableLines lines = TableLinesOf(source);
-        if (last_ && lines.Fonts == last_->Fonts && lines.Colors == last_->Colors) return last_->numbering;
+        TableLines lines = TableLinesOf(source);
+        if (lines == lastLines_) return lastNumbering_;
         tables_.Numberings.push_back(MergeTableLines(tables_, lines));
         // The views point into the page list, which does not change while
         // the tables are merged.
-        last_ = Last{lines.Fonts, lines.Colors, tables_.Numberings.size() - 1};
-        return last_->numbering;
+        lastLines_ = lines;
+        lastNumbering_ = tables_.Numberings.size() - 1;
+        return lastNumbering_;
     }
 
 private:
-    struct Last {
-        std::optional<std::string_view> Fonts;
-        std::optional<std::string_view> Colors;
-        size_t numbering;
-    };
     TMergedTables& tables_;
-    std::optional<Last> last_;
+    std::optional<TableLines> lastLines_;
+    size_t lastNumbering_ = 0;  // of lastLines_, in tables_.Numberings
 };
 
 }  // namespace

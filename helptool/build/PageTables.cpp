@@ -27,16 +27,6 @@ bool FindTableLine(const TStringList& lines, std::string_view tableWord, std::st
     return false;
 }
 
-std::vector<TPageFont> ExtractFontTable(const TStringList& lines) {
-    std::string_view table;
-    return FindTableLine(lines, kFontTableWord, table) ? ParseFontTable(table) : std::vector<TPageFont>{};
-}
-
-std::vector<std::string> ExtractColorTable(const TStringList& lines) {
-    std::string_view table;
-    return FindTableLine(lines, kColorTableWord, table) ? ParseColorTable(table) : std::vector<std::string>{};
-}
-
 std::vector<TPageFont> ParseFontTable(std::string_view table) {
     std::vector<TPageFont> fonts;
     size_t pos = 0;

@@ -26,20 +26,18 @@ inline constexpr std::string_view kColorTableWord = "COLORTBL";
 // after the word; false when no line holds it.
 bool FindTableLine(const TStringList& lines, std::string_view tableWord, std::string_view& rest);
 
-// The fonts in table order. Fonts with equal descriptions are all kept, so
-// that every number the text uses still finds its font.
-std::vector<TPageFont> ExtractFontTable(const TStringList& lines);
-// The same from the rest of the font table's line.
+// The fonts of the rest of the font table's line, in table order. Fonts
+// with equal descriptions are all kept, so that every number the text
+// uses still finds its font.
 std::vector<TPageFont> ParseFontTable(std::string_view table);
 
-// The colours in table order, each as its words with ";" appended
+// The colours of the rest of the colour table's line, in table order,
+// each as its words with ";" appended
 // ("\red0\green128\blue0;"), so that colour n of the page's text is entry
 // n. An empty entry (the automatic colour) stands as black
 // "\red0\green0\blue0;". When the table does not begin with an empty entry
 // (the older control's shape, whose first colour is already black), no
 // entry is added in front of it.
-std::vector<std::string> ExtractColorTable(const TStringList& lines);
-// The same from the rest of the colour table's line.
 std::vector<std::string> ParseColorTable(std::string_view table);
 
 // "\red0\green0\blue0;"

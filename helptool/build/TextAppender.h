@@ -19,36 +19,24 @@ public:
 
     void append(const char* data, size_t size) {
         if (size > Room()) Grow(size);
-        char* to = next_;
-        // Most pieces are a few bytes, copied faster here than by a call.
-        if (size <= kShortPiece) {
-            for (size_t i = 0; i < size; ++i) to[i] = data[i];
-        } else {
-            std::memcpy(to, data, size);
-        }
-        next_ = to + size;
+        next_ = CopyTo(next_, data, size);
     }
+    void append(std::string_view piece) { append(piece.data(), piece.size()); }
     // `size` bytes and a carriage return and line feed.
     void AppendLine(const char* data, size_t size) {
         if (size + 2 > Room()) Grow(size + 2);
-        char* to = next_;
-        if (size <= kShortPiece) {
-            for (size_t i = 0; i < size; ++i) to[i] = data[i];
-        } else {
-            std::memcpy(to, data, size);
-        }
-        to[size] = '\r';
-        to[size + 1] = '\n';
-        next_ = to + size + 2;
+        char* to = CopyTo(next_, data, size);
+        to[0] = '\r';
+        to[1] = '\n';
+        next_ = to + 2;
     }
-    void append(std::string_view piece) { append(piece.data(), piece.size()); }
     void append(size_t count, char c) {
         if (count > Room()) Grow(count);
         std::memset(next_, c, count);
         next_ += count;
     }
     TTextAppender& operator+=(std::string_view piece) {
-        append(piece.data(), piece.size());
+        append(piece);
         return *this;
     }
     TTextAppender& operator+=(char c) {
@@ -58,7 +46,17 @@ public:
     }
 
 private:
-    static constexpr size_t kShortPiece = 16;
+    // Copies `size` bytes to `to`; gives the end of the copy. Most pieces
+    // are a few bytes, copied faster here than by a call.
+    static char* CopyTo(char* to, const char* data, size_t size) {
+        constexpr size_t kShortPiece = 16;
+        if (size <= kShortPiece) {
+            for (size_t i = 0; i < size; ++i) to[i] = data[i];
+        } else {
+            std::memcpy(to, data, size);
+        }
+        return to + size;
+    }
     size_t Room() const { return static_cast<size_t>(end_ - next_); }
     size_t Written() const { return static_cast<size_t>(next_ - text_.data()); }
     // Room for `size` more bytes at least; the string's own growth keeps

@@ -72,7 +72,8 @@ bool WriteTopic(const TPageObject& page, const std::string& pageName, const TPag
     if (page.Header.Count() > 0) {
         out += "\\keepn\r\n";
         // A failed header has shown its message; it is not a page error.
-        linkError = ConvertRichText(page.Header, numbering.Header, nullptr, context, out) == TConversionResult::BadLink;
+        linkError =
+            ConvertRichText(page.Header, numbering.Header, nullptr, context, out) == TConversionResult::BadLink;
         out += "\\pard\r\n\\b0\r\n";
     }
     const TConversionResult result = ConvertRichText(page.Content, numbering.Content, &page.Links, context, out);

@@ -138,12 +138,24 @@ TEST_F(ConvertRichTextTest, StopsOnTheFirstErrorKeepingWhatWasWritten) {
     for (const ConversionCase& c : cases) Check(c);
 }
 
+// The tables of `lines` as merging reads them: the table's line found,
+// then read; an empty list without one.
+std::vector<TPageFont> FontTableOf(const TStringList& lines) {
+    std::string_view rest;
+    return FindTableLine(lines, kFontTableWord, rest) ? ParseFontTable(rest) : std::vector<TPageFont>{};
+}
+
+std::vector<std::string> ColorTableOf(const TStringList& lines) {
+    std::string_view rest;
+    return FindTableLine(lines, kColorTableWord, rest) ? ParseColorTable(rest) : std::vector<std::string>{};
+}
+
 TEST(PageTables, ExtractsSingleLineTablesInTheirOwnNumbering) {
     TStringList source;
     SetLines(source, {"{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}{\\f1 Courier;}{\\f2\\fswiss Arial;}"
                       "{\\f3\\fnil Calibri{\\*\\falt Helvetica};}}",
                       "{\\colortbl\\red255\\green0\\blue0;;\\red0\\green0\\blue255;}"});
-    const std::vector<TPageFont> fonts = ExtractFontTable(source);
+    const std::vector<TPageFont> fonts = FontTableOf(source);
     const std::vector<std::pair<int32_t, std::string>> expectedFonts = {
         {0, "\\fswiss Arial;}"}, {1, " Courier;}"}, {2, "\\fswiss Arial;}"}, {3, "\\fnil Calibri{\\*\\falt Helvetica};}"}};
     ASSERT_EQ(fonts.size(), expectedFonts.size());
@@ -151,7 +163,7 @@ TEST(PageTables, ExtractsSingleLineTablesInTheirOwnNumbering) {
         EXPECT_EQ(fonts[i].Number, expectedFonts[i].first);
         EXPECT_EQ(fonts[i].Description, expectedFonts[i].second);
     }
-    EXPECT_EQ(ExtractColorTable(source),
+    EXPECT_EQ(ColorTableOf(source),
               (std::vector<std::string>{"\\red255\\green0\\blue0;", kBlackColorEntry, "\\red0\\green0\\blue255;"}));
 
     // Merged, the two Arials are one font; the table's own numbers find
@@ -170,8 +182,8 @@ TEST(PageTables, ExtractsSingleLineTablesInTheirOwnNumbering) {
 
     TStringList spread;
     SetLines(spread, {"{\\rtf1{\\fonttbl", "{\\f0\\fswiss Arial;}}", "{\\colortbl", ";\\red0\\green0\\blue0;}"});
-    EXPECT_TRUE(ExtractFontTable(spread).empty());
-    EXPECT_TRUE(ExtractColorTable(spread).empty());
+    EXPECT_TRUE(FontTableOf(spread).empty());
+    EXPECT_TRUE(ColorTableOf(spread).empty());
 }
 
 }  // namespace

@@ -116,11 +116,13 @@ TEST(MergeTables, NumbersEveryPageInItsOwnTables) {
     const std::vector<std::string> timesArial = {"{\\fonttbl{\\f0\\froman Times;}{\\f1\\fswiss Arial;}}",
                                                  "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green128\\blue0;}"};
     THelpProject project;
-    AddPage(project, "One", "", arialTimes);
-    AddPage(project, "Two", "", arialTimes);
+    // One and Two share a header too, merged apart from their contents.
+    const std::vector<std::string> symbolHeader = {"{\\fonttbl{\\f0\\fnil Symbol;}}"};
+    SetLines(AddPage(project, "One", "", arialTimes).Header, symbolHeader);
+    SetLines(AddPage(project, "Two", "", arialTimes).Header, symbolHeader);
     AddPage(project, "Three", "", timesArial);
     AddPage(project, "Four", "", arialTimes);
-    SetLines(project.PageAt(3)->Header, {"{\\fonttbl{\\f0\\fnil Symbol;}}"});
+    SetLines(project.PageAt(3)->Header, symbolHeader);
     const TMergedTables tables = MergeTables(project.Pages);
     ASSERT_EQ(tables.Fonts, (std::vector<std::string>{"\\fswiss Arial;}", "\\froman Times;}", "\\fnil Symbol;}"}));
     ASSERT_EQ(tables.Colors, (std::vector<std::string>{kBlackColorEntry, "\\red0\\green128\\blue0;",
@@ -137,7 +139,7 @@ TEST(MergeTables, NumbersEveryPageInItsOwnTables) {
         EXPECT_EQ(content.MergedFont(2), -1) << page;
         EXPECT_EQ(content.Colors, expected[page].colors) << page;
     }
-    EXPECT_EQ(tables.PageNumbering(3).Header.MergedFont(0), 2);
+    for (size_t page : {0u, 1u, 3u}) EXPECT_EQ(tables.PageNumbering(page).Header.MergedFont(0), 2) << page;
     EXPECT_EQ(&tables.PageNumbering(1).Content, &tables.PageNumbering(0).Content);
 }
 
